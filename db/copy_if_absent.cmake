@@ -1,0 +1,6 @@
+if(NOT EXISTS "${TARGET}")
+  get_filename_component(dir "${TARGET}" DIRECTORY)
+  file(MAKE_DIRECTORY "${dir}")
+  file(COPY_FILE "${SOURCE}" "${TARGET}")
+  message(STATUS "Placed a fresh database at ${TARGET}")
+endif()
