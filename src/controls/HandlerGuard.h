@@ -1,0 +1,46 @@
+#pragma once
+
+#include "controls/Prompter.h"
+#include "data/DatabaseError.h"
+
+#include <exception>
+#include <utility>
+
+// Wraps every event handler: a database error ends the handler, its text is
+// shown in the error box and the program goes on. Nothing throws through Qt.
+class HandlerGuard {
+public:
+    explicit HandlerGuard(Prompter& prompter) : m_prompter(prompter) {}
+
+    // Runs f; returns false when it was stopped by an error (already shown).
+    template <class F>
+    bool run(F&& f) noexcept
+    {
+        try {
+            std::forward<F>(f)();
+            return true;
+        } catch (const DatabaseError& e) {
+            report(e.message());
+        } catch (const std::exception& e) {
+            report(QString::fromLocal8Bit(e.what()));
+        }
+        return false;
+    }
+
+    // A slot for Qt's connect: runs f under the guard; f's arguments pass through.
+    template <class F>
+    auto slot(F f)
+    {
+        return [this, f = std::move(f)](auto&&... args) { run([&] { f(std::forward<decltype(args)>(args)...); }); };
+    }
+
+    // The error text as the box shows it: a full stop is appended when the
+    // last character sorts after ".".
+    static QString withFullStop(const QString& text);
+
+    Prompter& prompter() const { return m_prompter; }
+
+private:
+    void report(const QString& text) noexcept;
+    Prompter& m_prompter;
+};

@@ -1,0 +1,5 @@
+#include "data/Dialect.h"
+
+namespace Dialect {
+QString toSqlite(const QString& sql) { return sql; }
+}
