@@ -4,6 +4,7 @@
 #include "data/DatabaseError.h"
 
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 // Wraps every event handler: a database error ends the handler, its text is
@@ -27,11 +28,17 @@ public:
         return false;
     }
 
-    // A slot for Qt's connect: runs f under the guard; f's arguments pass through.
+    // A slot for Qt's connect: runs f under the guard. The signal's arguments
+    // pass through when f takes them and are dropped when it takes none.
     template <class F>
     auto slot(F f)
     {
-        return [this, f = std::move(f)](auto&&... args) { run([&] { f(std::forward<decltype(args)>(args)...); }); };
+        return [this, f = std::move(f)](auto&&... args) {
+            if constexpr (std::is_invocable_v<const F&, decltype(args)...>)
+                run([&] { f(std::forward<decltype(args)>(args)...); });
+            else
+                run([&] { f(); });
+        };
     }
 
     // The error text as the box shows it: a full stop is appended when the
