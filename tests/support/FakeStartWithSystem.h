@@ -25,4 +25,7 @@ public:
 
     int enableCount = 0;
     int disableCount = 0;
+
+private:
+    QString m_entry;
 };
