@@ -176,8 +176,9 @@ int DataSet::fieldIndex(const QString& name) const { return columnOf(name); }
 
 const std::vector<SqlValue>* DataSet::readRow() const
 {
+    // While computing, the rows are read but the data set is not open yet.
     const int row = m_computing >= 0 ? m_computing : m_current;
-    if (!m_open || row < 0 || row >= int(m_rows.size()))
+    if ((!m_open && m_computing < 0) || row < 0 || row >= int(m_rows.size()))
         return nullptr;
     return &m_rows[row];
 }
@@ -186,7 +187,7 @@ SqlValue DataSet::value(const QString& field) const
 {
     const int column = columnOf(field);
     if (column < 0) {
-        if (m_open)
+        if (m_open || m_computing >= 0)
             throw DatabaseError(QStringLiteral("%1: Field '%2' not found").arg(name(), field));
         return SqlValue();
     }
