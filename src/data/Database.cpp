@@ -20,6 +20,9 @@ Database::Database(const QString& path, Access access)
         throw DatabaseError(QStringLiteral("Cannot open the database %1: %2").arg(path, message));
     }
     sqlite3_extended_result_codes(m_db, 1);
+    // A double-quoted name that is no column must fail, not turn into a text.
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     sqlite3_busy_timeout(m_db, 2000);
     try {
         // Reading the schema is what tells a database from any other file.
