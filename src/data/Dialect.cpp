@@ -145,7 +145,7 @@ private:
                 ++j;
             return j;
         }
-        if (c == ':' || c == '@' || c == '$') {
+        if (c == ':' || c == '@' || c == '#' || c == '$') {
             const qsizetype j = whileNameChar(i + 1);
             kind = j > i + 1 ? Kind::Parameter : Kind::Punct;
             return j;
@@ -337,6 +337,21 @@ private:
         other(level, dot);
     }
 
+    // A digit written right after "?" or "?7" would join the parameter, and after
+    // "0e-" the number; those texts are faulty already and are left as they are.
+    bool digitWouldJoin(qsizetype i) const {
+        if (i < 1)
+            return false;
+        const Token& before = m_tokens[size_t(i - 1)];
+        if (before.kind == Kind::Parameter && m_sql[before.start] == u'?')
+            return true;
+        if (i < 2 || !(isPunct(i - 1, u"-") || isPunct(i - 1, u"+")))
+            return false;
+        const Token& number = m_tokens[size_t(i - 2)];
+        const char16_t last = m_sql[number.start + number.length - 1].unicode();
+        return number.kind == Kind::Number && (last == 'e' || last == 'E');
+    }
+
     void word(qsizetype i) {
         Level& level = m_levels.back();
         const QStringView w = text(i);
@@ -360,7 +375,7 @@ private:
             const bool name = isPunct(m_previous, u".") || (next >= 0 && text(next).startsWith(u'.')) ||
                               (m_previous >= 0 && m_tokens[size_t(m_previous)].kind == Kind::Word &&
                                isWord(text(m_previous), "AS"));
-            if (!name)
+            if (!name && !digitWouldJoin(i))
                 m_output[size_t(i)] = isWord(w, "TRUE") ? Output::One : Output::Zero;
             operand(level, i, m_previous, false, name);
             return;

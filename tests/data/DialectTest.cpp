@@ -475,7 +475,7 @@ void DialectTest::edgeCases_data() {
         "-- it's WHEN\nSELECT \"WHEN\" /* TRUE 'x */ FROM t");
     // Parameters keep their names.
     same("parameters", "WHERE A=:WHEN AND B=:VALUE AND C=:INTERVAL AND D=:COMMENT AND E=:TRUE");
-    same("other parameter forms", "WHERE A=@WHEN AND B=$TRUE AND C=?1");
+    same("other parameter forms", "WHERE A=@WHEN AND B=$TRUE AND C=?1 AND D=#VALUE");
     row("lone colon", "WHERE A = : WHEN", "WHERE A = : \"WHEN\"");
     // Only the four whole words are quoted; VALUES is the keyword.
     row("any case", "order by when desc, Value, interVal, comment",
@@ -490,7 +490,9 @@ void DialectTest::edgeCases_data() {
     row("booleans in any case", "WHERE A=true OR B=False", "WHERE A=1 OR B=0");
     same("booleans as names", "SELECT t.TRUE, FALSE.x, 1 AS TRUE FROM t");
     same("not ASCII case folding", "WHERE A=FALſE");
-    same("number glued to a word", "SELECT 1TRUE, 0xFALSE");
+    row("after a sign", "SELECT e-TRUE, 2+FALSE", "SELECT e-1, 2+0");
+    // A digit in place of the word would join what stands before it.
+    same("glued to a number or parameter", "SELECT 1TRUE, 0xFALSE, 0e-TRUE, 1E+FALSE, ?TRUE, ?2FALSE");
     // Concatenation chains.
     row("chain with a literal", "SELECT A+'x'+B FROM t", "SELECT A||'x'||B FROM t");
     same("numeric chain", "SELECT A+B+1, ID + 1 FROM t");

@@ -1,0 +1,1 @@
+SELECT 0e-TRUE +';2', ?TRUE, ?1FALSE, x.TRUE, 1 AS FALSE, (('a'+B)+C), A*B+'z' FROM t

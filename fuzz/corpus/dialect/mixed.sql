@@ -1,0 +1,2 @@
+-- it's WHEN
+SELECT m.WHEN, "a"WHEN, [VALUE], CASE WHEN A=1 THEN 'x''y'+B END, UPPER(NAME)+' '+t.TRUE /* 'open */ FROM t WHERE X=@TRUE AND Y=?1 AND A*B+'z'
