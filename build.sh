@@ -35,7 +35,9 @@ fuzz() {
         corpus=$(mktemp -d)
         cp -r "fuzz/corpus/${name#fuzz_}/." "$corpus/" 2>/dev/null || true
         echo "Fuzzing $name for ${FUZZ_SECONDS:-20} s"
-        "$target" -max_total_time="${FUZZ_SECONDS:-20}" -print_final_stats=0 "$corpus" 2>&1 | tail -n 2
+        dict=()
+        [ -f "fuzz/${name#fuzz_}.dict" ] && dict=(-dict="fuzz/${name#fuzz_}.dict")
+        "$target" "${dict[@]}" -max_total_time="${FUZZ_SECONDS:-20}" "$corpus" 2>&1 | tail -n 3
         rm -rf "$corpus"
     done
 }

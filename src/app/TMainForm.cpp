@@ -9,6 +9,12 @@
 #include "app/TSetupForm.h"
 #include "app/TStartForm.h"
 #include "inhabitants/TEditReferenceForm.h"
+#include "journal/AquariumJournal.h"
+#include "journal/JournalTab.h"
+#include "journal/PhotoContext.h"
+#include "parameters/Measurements.h"
+#include "parameters/ParametersTab.h"
+#include "photos/PictureLoader.h"
 #include "journal/THydrobiontJournalForm.h"
 #include "parameters/TWatterParametersForm.h"
 #include "photos/TShowPhotoForm.h"
@@ -55,6 +61,8 @@ TMainForm::TMainForm(AppServices& services, QWidget* parent)
     , m_guard(services.prompter)
     , m_database(std::make_unique<Database>(databasePath(services.programFolder)))
     , m_data(std::make_unique<MainDataSets>(*m_database))
+    , m_journal(std::make_unique<AquariumJournal>(*m_database, m_data->JournalQuery, m_data->TempQuery))
+    , m_measurements(std::make_unique<Measurements>(*m_database, m_data->MeasuresQuery, m_data->TempQuery, *m_journal))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Reefnote"));
@@ -88,9 +96,10 @@ void TMainForm::buildFrame()
 
     MainPageControl = new QTabWidget(this);
     MainPageControl->setObjectName(QStringLiteral("MainPageControl"));
-    TabSheet1 = newTab("TabSheet1");
+    NoImageImage = Pictures::noImage();
+    WrongWayImage = Pictures::wrongWay();
+    buildTabs();
     TabSheet6 = new RemindersTab;
-    TabSheet8 = newTab("TabSheet8");
     TabSheet2 = newTab("TabSheet2");
     TabSheet3 = newTab("TabSheet3");
     TabSheet4 = newTab("TabSheet4");
@@ -113,10 +122,24 @@ void TMainForm::buildFrame()
     WarningPanel->setObjectName(QStringLiteral("WarningPanel"));
     WarningPanel->setFixedSize(33, 33);
     WarningPanel->hide();
-
-    NoImageImage = Pictures::noImage();
-    WrongWayImage = Pictures::wrongWay();
 }
+
+void TMainForm::buildTabs()
+{
+    m_photoContext.reset(new PhotoContext{
+        m_guard, m_services.prompter, [this] { return m_photosFolder; },
+        [this](int id) { return GetLanguageWord(id); },
+        [](const QString& path, const QSize& box) { return PictureLoader::load(path, box); },
+        [this](const QString& path) { ShowPhotoFullSize(path); }, NoImageImage, WrongWayImage});
+    TabSheet1 = new ParametersTab({m_guard, m_services.prompter, m_services.clock,
+                                   [this](int id) { return GetLanguageWord(id); }},
+                                  m_data->MeasuresTypeQuery, m_data->MeasuresQuery, *m_measurements);
+    TabSheet8 = new JournalTab(*m_journal, *m_photoContext, m_services.clock);
+    TabSheet8->setLinks({[this](bool allowed) { TabSheet1->setAppendAllowed(allowed); },
+                         [this] { TabSheet1->startNewJournalEntry(); }});
+}
+
+void TMainForm::ShowPhotoFullSize(const QString& path) { ShowPhotoForm->ShowPhotoFullSize(path); }
 
 void TMainForm::buildTimers()
 {
@@ -191,6 +214,8 @@ void TMainForm::defineControlValues()
     v.define(QStringLiteral("WATTERPARAMETERSPERIOD"), 30, 1, 300000);
     v.define(QStringLiteral("REMPAGECONTROLTABINDEX"), 1, 0, 1);
     v.define(QStringLiteral("MAINPAGECONTROLTABINDEX"), 0, 0, 5);
+    TabSheet1->bindLayout(v);
+    TabSheet8->bindLayout(v);
     v.bind(
         QStringLiteral("REMPAGECONTROLTABINDEX"), [this] { return TabSheet6->RemPageControl->currentIndex(); },
         [this](int i) { TabSheet6->RemPageControl->setCurrentIndex(i); });
@@ -225,6 +250,8 @@ void TMainForm::addCaptionRows()
     t.add(22, action(m.N3));
     t.add(23, action(m.N28->menuAction()));
     t.add(24, action(m.N29));
+    TabSheet1->addCaptions(t);
+    TabSheet8->addCaptions(t);
     t.add(1601, tab(TabSheet6->RemPageControl, TabSheet6->TabSheet5));
     t.add(1602, tab(TabSheet6->RemPageControl, TabSheet6->TabSheet7));
 
@@ -314,6 +341,9 @@ void TMainForm::firstShowing()
         splash.exec();
         QCoreApplication::processEvents();
     }
+
+    TabSheet1->showToday();
+    TabSheet8->showToday();
 
     const std::optional<InterfaceLanguage> language =
         InterfaceLanguages::fromStored(store.readInteger(QStringLiteral("LANGUAGE")));

@@ -15,6 +15,11 @@
 
 struct AppServices;
 struct MainMenu;
+struct PhotoContext;
+class AquariumJournal;
+class JournalTab;
+class Measurements;
+class ParametersTab;
 class QLabel;
 class QTabWidget;
 class QTimer;
@@ -55,11 +60,18 @@ public:
     CaptionTable& captions() { return m_captions; }
     ControlValues& controlValues() { return m_controlValues; }
     AppServices& services() { return m_services; }
+    AquariumJournal& journal() { return *m_journal; }
+    Measurements& measurements() { return *m_measurements; }
+    PhotoContext& photoContext() { return *m_photoContext; }
+    // Opens the full-size viewer on a picture file and returns when it closes.
+    void ShowPhotoFullSize(const QString& path);
 
     // Controls of the frame.
     MainMenu* menu() const { return m_menu.get(); }
     QTabWidget* MainPageControl;
-    QWidget *TabSheet1, *TabSheet8, *TabSheet2, *TabSheet3, *TabSheet4;
+    ParametersTab* TabSheet1;
+    JournalTab* TabSheet8;
+    QWidget *TabSheet2, *TabSheet3, *TabSheet4;
     RemindersTab* TabSheet6;
     QLabel* StatusBarPanel;
     QWidget* WarningPanel;
@@ -107,6 +119,7 @@ protected:
 
 private:
     void buildFrame();
+    void buildTabs();
     void buildTimers();
     void createWindows();
     void wireMenu();
@@ -121,6 +134,9 @@ private:
     std::unique_ptr<Database> m_database;
     std::unique_ptr<MainDataSets> m_data;
     std::unique_ptr<LanguageTexts> m_texts;
+    std::unique_ptr<AquariumJournal> m_journal;
+    std::unique_ptr<Measurements> m_measurements;
+    std::unique_ptr<PhotoContext> m_photoContext;
     std::unique_ptr<MainMenu> m_menu;
     CaptionTable m_captions;
     ControlValues m_controlValues;

@@ -7,6 +7,7 @@
 #include "controls/DatePicker.h"
 #include "controls/FileNameEdit.h"
 #include "controls/HandlerGuard.h"
+#include "controls/MomentPanel.h"
 #include "controls/PictureBox.h"
 #include "controls/RunningClock.h"
 #include "controls/TimePicker.h"
@@ -19,7 +20,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -137,30 +137,18 @@ void JournalTab::buildLayout()
     BitBtn15 = named(new QPushButton(QStringLiteral("Новая запись")), "BitBtn15");
     CheckBox4 = named(new QCheckBox(QStringLiteral("Сейчас")), "CheckBox4");
     CheckBox4->setChecked(true);
-    DateTimePicker7 = named(new DatePicker, "DateTimePicker7");
-    DateTimePicker8 = named(new TimePicker, "DateTimePicker8");
+    auto* moment = named(new MomentPanel([this] { return m_clock.now().toQDateTime(); }), "JournalMomentPanel");
+    DateTimePicker7 = named(moment->datePicker(), "DateTimePicker7");
+    DateTimePicker8 = named(moment->timePicker(), "DateTimePicker8");
     DateTimePicker7->setEnabled(false);
     DateTimePicker8->setEnabled(false);
-    Panel39 = named(new QWidget, "Panel39");
-    Panel39->setAutoFillBackground(true);
-    Label26 = named(new QLabel, "Label26");
-    RxClock2 = named(new RunningClock([this] { return m_clock.now().toQDateTime(); }), "RxClock2");
-    RxClock2->setAlarmTime(QTime(0, 0));
-    auto* panelLayout = new QHBoxLayout(Panel39);
-    panelLayout->setContentsMargins(0, 0, 0, 0);
-    panelLayout->addWidget(Label26);
-    panelLayout->addWidget(RxClock2);
-    // The clock panel lies over the two pickers while "now" is checked.
-    auto* moment = new QGridLayout;
-    auto* pickers = new QHBoxLayout;
-    pickers->addWidget(DateTimePicker7);
-    pickers->addWidget(DateTimePicker8);
-    moment->addLayout(pickers, 0, 0);
-    moment->addWidget(Panel39, 0, 0);
+    Panel39 = named(moment->overlay(), "Panel39");
+    Label26 = named(moment->todayLabel(), "Label26");
+    RxClock2 = named(moment->clock(), "RxClock2");
     auto* strip = new QHBoxLayout;
     strip->addWidget(BitBtn15);
     strip->addWidget(CheckBox4);
-    strip->addLayout(moment);
+    strip->addWidget(moment);
     strip->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
@@ -170,7 +158,6 @@ void JournalTab::buildLayout()
 
     photoField = new PhotoField(m_photos, FilenameEdit3, Image3, SpeedButton9, SpeedButton1,
                                 PhotoField::FailurePreview::WrongPicture, this);
-    RxClock2->setRunning(true);
 }
 
 void JournalTab::wire()
@@ -181,7 +168,7 @@ void JournalTab::wire()
     connect(BitBtn16, &QPushButton::clicked, this, m_guard.slot([this] { BitBtn16Click(); }));
     connect(N16, &QAction::triggered, this, m_guard.slot([this] { N16Click(); }));
     connect(Image3, &PictureBox::doubleClicked, this, m_guard.slot([this] { Image3DblClick(); }));
-    connect(CheckBox4, &QCheckBox::clicked, this, m_guard.slot([this] { CheckBox4Click(); }));
+    connect(CheckBox4, &QCheckBox::toggled, this, m_guard.slot([this] { CheckBox4Click(); }));
     connect(RxClock2, &RunningClock::alarm, this, [this] { showToday(); });
     connect(photoField, &PhotoField::changed, this, [this] { BitBtn16->setEnabled(true); });
 }
