@@ -1,0 +1,4 @@
+#pragma once
+
+// Each test class of the controls lives in its own file and is run from main.
+int runCalcEditTest(int argc, char** argv);
