@@ -2,3 +2,4 @@
 
 // Each test class of the controls lives in its own file and is run from main.
 int runCalcEditTest(int argc, char** argv);
+int runSpinTest(int argc, char** argv);
