@@ -2,4 +2,5 @@
 
 // Each test class of the controls lives in its own file and is run from main.
 int runCalcEditTest(int argc, char** argv);
+int runPickersTest(int argc, char** argv);
 int runSpinTest(int argc, char** argv);
