@@ -4,4 +4,5 @@
 int runCalcEditTest(int argc, char** argv);
 int runLabeledEditTest(int argc, char** argv);
 int runPickersTest(int argc, char** argv);
+int runRunningClockTest(int argc, char** argv);
 int runSpinTest(int argc, char** argv);
