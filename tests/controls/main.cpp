@@ -10,7 +10,8 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
     int failures = 0;
-    for (auto run : {runCalcEditTest, runLabeledEditTest, runPickersTest, runRunningClockTest, runSpinTest})
+    for (auto run : {runBrowseEditTest, runCalcEditTest, runLabeledEditTest, runPickersTest,
+                     runRunningClockTest, runSpinTest})
         failures += run(argc, argv);
     return failures;
 }
