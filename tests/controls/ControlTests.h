@@ -5,5 +5,6 @@ int runBrowseEditTest(int argc, char** argv);
 int runCalcEditTest(int argc, char** argv);
 int runLabeledEditTest(int argc, char** argv);
 int runPickersTest(int argc, char** argv);
+int runPictureTest(int argc, char** argv);
 int runRunningClockTest(int argc, char** argv);
 int runSpinTest(int argc, char** argv);
