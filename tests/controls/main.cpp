@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
     int failures = 0;
-    for (auto run : {runBrowseEditTest, runCalcEditTest, runLabeledEditTest, runPickersTest, runPictureTest,
-                     runRunningClockTest, runSpinTest})
+    for (auto run : {runAccessibilityTest, runBrowseEditTest, runCalcEditTest, runLabeledEditTest,
+                     runPickersTest, runPictureTest, runRunningClockTest, runSpinTest})
         failures += run(argc, argv);
     return failures;
 }
