@@ -88,6 +88,7 @@ void JournalTab::buildLayout()
     GroupBox29 = named(new QGroupBox(QStringLiteral("Запись")), "GroupBox29");
     JournalMemo = named(new QPlainTextEdit, "JournalMemo");
     JournalMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    JournalMemo->setAccessibleName(GroupBox29->title());
     Label5 = named(new QLabel(QStringLiteral("Фотография:")), "Label5");
     FilenameEdit3 = named(new FileNameEdit([this](const QString& filter, const QString& start) {
         return m_photos.prompter.chooseOpenFile(filter, start);
@@ -177,7 +178,10 @@ void JournalTab::addCaptions(CaptionTable& t)
 {
     auto title = [](QGroupBox* box) { return [box](const QString& text) { box->setTitle(text); }; };
     t.add(1401, title(JOURNALTIMEGROUPBOX));
-    t.add(1402, title(GroupBox29));
+    t.add(1402, [this](const QString& text) {
+        GroupBox29->setTitle(text);
+        JournalMemo->setAccessibleName(text);
+    });
     t.add(1403, title(JournalPhotoGroupBox));
     t.add(1404, [this](const QString& text) { BitBtn16->setText(text); });
     t.add(1405, [this](const QString& text) { CheckBox4->setText(text); });

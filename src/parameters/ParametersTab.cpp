@@ -203,7 +203,7 @@ QWidget* ParametersTab::buildEntry()
     modes->addWidget(RadioButton8);
     layout->addWidget(JournalModeGroup);
     Edit2 = named(new QLineEdit, "Edit2");
-    Edit2->setAccessibleName(QStringLiteral("Journal text"));
+    Edit2->setAccessibleName(CheckBox7->text());
     layout->addWidget(Edit2);
     layout->addStretch(1);
 
@@ -283,7 +283,10 @@ void ParametersTab::addCaptions(CaptionTable& t)
     t.add(1109, caption(Label3));
     t.add(1110, [this](const QString& text) { LabeledEdit5->setLabelText(text); });
     t.add(1111, caption(BitBtn17));
-    t.add(1112, caption(CheckBox7));
+    t.add(1112, [this](const QString& text) {
+        CheckBox7->setText(text);
+        Edit2->setAccessibleName(text);
+    });
     t.add(1113, caption(RadioButton5));
     t.add(1114, caption(RadioButton8));
     t.add(1115, title(GroupBox3));

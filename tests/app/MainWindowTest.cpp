@@ -6,7 +6,13 @@
 #include "data/DatabaseError.h"
 #include "reminders/RemindersTab.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -297,6 +303,23 @@ private Q_SLOTS:
         TMainForm& form = f->show();
         form.menu()->N2->trigger();
         QCOMPARE(f->prompter.messages, QStringList{QStringLiteral("Under construction...")});
+    }
+
+    void everyControl_isNamedForScreenReaders()
+    {
+        TMainForm& form = f->show();
+        QStringList unnamed;
+        for (QWidget* w : form.findChildren<QWidget*>()) {
+            const bool operable = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)
+                || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QPlainTextEdit*>(w)
+                || qobject_cast<QComboBox*>(w);
+            if (!operable || w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << w->objectName();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 
     void resize_keepsWarningPanelInTheTopRightCorner()
