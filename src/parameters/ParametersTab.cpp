@@ -228,7 +228,7 @@ QWidget* ParametersTab::buildChart()
 {
     GroupBox5 = named(new QGroupBox(QStringLiteral("График")), "GroupBox5");
     DBChart1 = named(new LineChart, "DBChart1");
-    DBChart1->setDataSet(&m_history, QStringLiteral("WHEN"), QStringLiteral("VALUE"));
+    DBChart1->bindTo(&m_history, QStringLiteral("WHEN"), QStringLiteral("VALUE"));
     BitBtn1 = chartButton("BitBtn1", QStringLiteral("⤢"), QStringLiteral("Enlarge the chart"));
     auto* grid = new QGridLayout(GroupBox5);
     grid->addWidget(DBChart1, 0, 0);
