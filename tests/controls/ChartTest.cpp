@@ -1,0 +1,240 @@
+#include "controls/ChartRange.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr ChartAxis kAxes[] = {ChartAxis::Bottom, ChartAxis::Top, ChartAxis::Left, ChartAxis::Right};
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+bool isHorizontal(ChartAxis a) {
+    return a == ChartAxis::Bottom || a == ChartAxis::Top;
+}
+
+bool near(double a, double b) {
+    return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b));
+}
+
+// Moments 100..200, values 0..50: the numbers below can be followed by hand.
+ChartRange hundredDaysFiftyUnits() {
+    ChartRange range;
+    range.setDataExtent(100, 200, 0, 50);
+    return range;
+}
+} // namespace
+
+// Compares an axis's shown range, naming the axis and both ranges on failure.
+#define COMPARE_AXIS(range, which, lo, hi)                                                                   \
+    do {                                                                                                     \
+        const ChartAxisRange& shown_ = (range).axis(which);                                                  \
+        const double lo_ = (lo), hi_ = (hi);                                                                 \
+        QVERIFY2(near(shown_.min, lo_) && near(shown_.max, hi_),                                             \
+                 qPrintable(QStringLiteral("axis %1 shows %2..%3, expected %4..%5")                          \
+                                .arg(int(which))                                                             \
+                                .arg(shown_.min, 0, 'g', 17)                                                 \
+                                .arg(shown_.max, 0, 'g', 17)                                                 \
+                                .arg(lo_, 0, 'g', 17)                                                        \
+                                .arg(hi_, 0, 'g', 17)));                                                     \
+    } while (false)
+
+// The line chart of the measurement history: its zoom, reset and shift
+// arithmetic, the thinning of many points, the control, and the enlarged
+// chart window.
+class ChartTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // --- Range arithmetic ---
+
+    void zoom_data() {
+        QTest::addColumn<QList<double>>("percents");
+        QTest::addColumn<double>("xMin");
+        QTest::addColumn<double>("xMax");
+        QTest::addColumn<double>("yMin");
+        QTest::addColumn<double>("yMax");
+        QTest::newRow("110 takes a tenth off each end")
+            << QList<double>{110} << 110.0 << 190.0 << 5.0 << 45.0;
+        QTest::newRow("110 twice leaves 0.64") << QList<double>{110, 110} << 118.0 << 182.0 << 9.0 << 41.0;
+        QTest::newRow("90 adds a tenth at each end") << QList<double>{90} << 90.0 << 210.0 << -5.0 << 55.0;
+        QTest::newRow("90 then 110 works on the widened range")
+            << QList<double>{90, 110} << 102.0 << 198.0 << 1.0 << 49.0;
+        QTest::newRow("100 keeps the range") << QList<double>{100} << 100.0 << 200.0 << 0.0 << 50.0;
+    }
+    void zoom() {
+        QFETCH(QList<double>, percents);
+        QFETCH(double, xMin);
+        QFETCH(double, xMax);
+        QFETCH(double, yMin);
+        QFETCH(double, yMax);
+        ChartRange range = hundredDaysFiftyUnits();
+        for (double percent : percents)
+            range.zoom(percent);
+        for (ChartAxis a : kAxes) {
+            if (isHorizontal(a))
+                COMPARE_AXIS(range, a, xMin, xMax);
+            else
+                COMPARE_AXIS(range, a, yMin, yMax);
+            QVERIFY(!range.axis(a).automatic);
+        }
+    }
+
+    void shift_data() {
+        QTest::addColumn<double>("zoomFirst");
+        QTest::addColumn<bool>("horizontal");
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::newRow("later") << 100.0 << true << 5.0 << 105.0 << 205.0;
+        QTest::newRow("earlier") << 100.0 << true << -5.0 << 95.0 << 195.0;
+        QTest::newRow("higher") << 100.0 << false << 5.0 << 2.5 << 52.5;
+        QTest::newRow("lower") << 100.0 << false << -5.0 << -2.5 << 47.5;
+        QTest::newRow("later, by 5 % of the zoomed range") << 110.0 << true << 5.0 << 114.0 << 194.0;
+        QTest::newRow("lower, by 5 % of the widened range") << 90.0 << false << -5.0 << -8.0 << 52.0;
+    }
+    void shift() {
+        QFETCH(double, zoomFirst);
+        QFETCH(bool, horizontal);
+        QFETCH(double, percent);
+        QFETCH(double, min);
+        QFETCH(double, max);
+        ChartRange range = hundredDaysFiftyUnits();
+        range.zoom(zoomFirst);
+        const ChartRange before = range;
+        if (horizontal)
+            range.shiftHorizontal(percent);
+        else
+            range.shiftVertical(percent);
+        for (ChartAxis a : kAxes) {
+            if (isHorizontal(a) == horizontal) {
+                COMPARE_AXIS(range, a, min, max);
+                QVERIFY(!range.axis(a).automatic);
+            } else {
+                QCOMPARE(range.axis(a), before.axis(a));
+            }
+        }
+    }
+
+    void fixedAxesKeepTheirRangeWhenTheDataChanges() {
+        ChartRange range = hundredDaysFiftyUnits();
+        range.shiftHorizontal(5);
+        range.setDataExtent(300, 400, 10, 20);
+        COMPARE_AXIS(range, ChartAxis::Bottom, 105, 205);
+        COMPARE_AXIS(range, ChartAxis::Top, 105, 205);
+        COMPARE_AXIS(range, ChartAxis::Left, 10, 20);
+        COMPARE_AXIS(range, ChartAxis::Right, 10, 20);
+        QVERIFY(range.axis(ChartAxis::Left).automatic);
+    }
+
+    void resetThenWidenShowsTheDataWithMargins() {
+        ChartRange range = hundredDaysFiftyUnits();
+        range.zoom(110);
+        range.shiftHorizontal(5);
+        range.shiftVertical(-5);
+        range.setDataExtent(100, 300, 0, 60);
+        range.reset();
+        for (ChartAxis a : kAxes)
+            QVERIFY(range.axis(a).automatic);
+        COMPARE_AXIS(range, ChartAxis::Bottom, 100, 300);
+        COMPARE_AXIS(range, ChartAxis::Right, 0, 60);
+        range.zoom(90);
+        COMPARE_AXIS(range, ChartAxis::Bottom, 80, 320);
+        COMPARE_AXIS(range, ChartAxis::Top, 80, 320);
+        COMPARE_AXIS(range, ChartAxis::Left, -6, 66);
+        COMPARE_AXIS(range, ChartAxis::Right, -6, 66);
+    }
+
+    // Data with no extent along an axis still gets a range that zooms.
+    void degenerateData_data() {
+        QTest::addColumn<bool>("hasData");
+        QTest::addColumn<QPointF>("lowest");
+        QTest::addColumn<QPointF>("highest");
+        QTest::addColumn<double>("xMin");
+        QTest::addColumn<double>("xMax");
+        QTest::addColumn<double>("yMin");
+        QTest::addColumn<double>("yMax");
+        QTest::newRow("one measurement: a day around it, 5 % of the value")
+            << true << QPointF(45000.25, 8.2) << QPointF(45000.25, 8.2) << 44999.75 << 45000.75 << 7.79
+            << 8.61;
+        QTest::newRow("a value that never changed")
+            << true << QPointF(45000, 420) << QPointF(45010, 420) << 45000.0 << 45010.0 << 399.0 << 441.0;
+        QTest::newRow("a negative value")
+            << true << QPointF(45000, -4) << QPointF(45010, -4) << 45000.0 << 45010.0 << -4.2 << -3.8;
+        QTest::newRow("a value of 0: half a unit")
+            << true << QPointF(45000, 0) << QPointF(45010, 0) << 45000.0 << 45010.0 << -0.5 << 0.5;
+        QTest::newRow("a value too small for 5 %")
+            << true << QPointF(45000, 5e-324) << QPointF(45010, 5e-324) << 45000.0 << 45010.0 << -0.5 << 0.5;
+        QTest::newRow("no points") << false << QPointF() << QPointF() << 0.0 << 1.0 << 0.0 << 1.0;
+    }
+    void degenerateData() {
+        QFETCH(bool, hasData);
+        QFETCH(QPointF, lowest);
+        QFETCH(QPointF, highest);
+        QFETCH(double, xMin);
+        QFETCH(double, xMax);
+        QFETCH(double, yMin);
+        QFETCH(double, yMax);
+        ChartRange range = hundredDaysFiftyUnits();
+        if (hasData)
+            range.setDataExtent(lowest.x(), highest.x(), lowest.y(), highest.y());
+        else
+            range.clearData();
+        QCOMPARE(range.hasData(), hasData);
+        COMPARE_AXIS(range, ChartAxis::Bottom, xMin, xMax);
+        COMPARE_AXIS(range, ChartAxis::Left, yMin, yMax);
+        range.zoom(110);
+        range.zoom(90);
+        for (ChartAxis a : kAxes)
+            QVERIFY(range.axis(a).min < range.axis(a).max);
+    }
+
+    // A step that would leave nothing, or nothing sensible, to show is refused.
+    void refusedSteps_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<double>("percent");
+        QTest::newRow("zoom 200 leaves nothing") << "zoom" << 200.0;
+        QTest::newRow("zoom 250 turns the range round") << "zoom" << 250.0;
+        QTest::newRow("zoom by NaN") << "zoom" << kNaN;
+        QTest::newRow("zoom by infinity") << "zoom" << kInf;
+        QTest::newRow("shift by NaN") << "horizontal" << kNaN;
+        QTest::newRow("shift by infinity") << "vertical" << kInf;
+        QTest::newRow("shift past the horizontal limit") << "horizontal" << 150.0;
+        QTest::newRow("shift past the vertical limit") << "vertical" << -50.0;
+        QTest::newRow("zoom narrower than allowed") << "zoom" << 149.5;
+        QTest::newRow("zoom wider than the limits") << "zoom" << 40.0;
+    }
+    void refusedSteps() {
+        QFETCH(QString, step);
+        QFETCH(double, percent);
+        ChartRange range = hundredDaysFiftyUnits();
+        range.setHorizontalLimits(50, 250, 2);
+        range.setVerticalLimits(-20, 70, 2);
+        const ChartRange before = range;
+        if (step == QLatin1String("zoom"))
+            range.zoom(percent);
+        else if (step == QLatin1String("horizontal"))
+            range.shiftHorizontal(percent);
+        else
+            range.shiftVertical(percent);
+        for (ChartAxis a : kAxes)
+            QCOMPARE(range.axis(a), before.axis(a));
+    }
+
+    void repeatedZoomNeitherCollapsesNorOverflows() {
+        ChartRange range = hundredDaysFiftyUnits();
+        for (int i = 0; i < 1000; ++i)
+            range.zoom(110);
+        for (ChartAxis a : kAxes)
+            QVERIFY(range.axis(a).min < range.axis(a).max);
+        range.reset();
+        for (int i = 0; i < 10000; ++i)
+            range.zoom(90);
+        for (ChartAxis a : kAxes)
+            QVERIFY(std::isfinite(range.axis(a).span()));
+    }
+};
+
+QTEST_MAIN(ChartTest)
+#include "ChartTest.moc"
