@@ -1,5 +1,7 @@
+#include "controls/ChartDecimator.h"
 #include "controls/ChartRange.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
@@ -12,6 +14,28 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 bool isHorizontal(ChartAxis a) {
     return a == ChartAxis::Bottom || a == ChartAxis::Top;
+}
+
+// Whether every point of part appears in whole, in the same order.
+bool isSubsequence(const QVector<QPointF>& part, const QVector<QPointF>& whole) {
+    qsizetype at = 0;
+    for (const QPointF& p : part) {
+        while (at < whole.size() && whole[at] != p)
+            ++at;
+        if (at == whole.size())
+            return false;
+        ++at;
+    }
+    return true;
+}
+
+// count moments spread evenly over first..last, values from a seeded generator.
+QVector<QPointF> noisyLine(int count, double first, double last, quint32 seed = 1) {
+    QRandomGenerator random(seed);
+    QVector<QPointF> points;
+    for (int i = 0; i < count; ++i)
+        points.append(QPointF(first + (last - first) * i / std::max(count - 1, 1), random.bounded(100.0)));
+    return points;
 }
 
 bool near(double a, double b) {
@@ -233,6 +257,95 @@ private Q_SLOTS:
             range.zoom(90);
         for (ChartAxis a : kAxes)
             QVERIFY(std::isfinite(range.axis(a).span()));
+    }
+
+    // --- Thinning ---
+
+    void decimation_data() {
+        QTest::addColumn<QVector<QPointF>>("points");
+        QTest::addColumn<double>("xMin");
+        QTest::addColumn<double>("xMax");
+        QTest::addColumn<int>("columns");
+
+        QTest::newRow("noise") << noisyLine(1000, 0, 20) << 0.0 << 20.0 << 20;
+        QVector<QPointF> rising;
+        for (int i = 0; i < 1000; ++i)
+            rising.append(QPointF(i, i));
+        QTest::newRow("rising: first and last are the extremes") << rising << 0.0 << 999.0 << 10;
+        QVector<QPointF> spikes(1000);
+        for (int i = 0; i < 1000; ++i)
+            spikes[i] = QPointF(i / 10.0, i == 537 ? 100.0 : i == 538 ? -100.0 : 0.0);
+        QTest::newRow("a spike and a dip side by side") << spikes << 0.0 << 100.0 << 10;
+        QTest::newRow("fewer points than columns") << noisyLine(10, 0, 9) << 0.0 << 9.0 << 100;
+        QTest::newRow("zoomed in: neighbours outside kept")
+            << noisyLine(1000, 0, 100) << 30.05 << 60.05 << 10;
+        QTest::newRow("all points before the visible range") << noisyLine(50, 0, 10) << 20.0 << 30.0 << 10;
+        QTest::newRow("all points after the visible range") << noisyLine(50, 40, 50) << 20.0 << 30.0 << 10;
+        QTest::newRow("ten years, one point every 53 minutes")
+            << noisyLine(100000, 43831, 43831 + 3652) << 43831.0 << 43831.0 + 3652 << 700;
+        QTest::newRow("no points") << QVector<QPointF>() << 0.0 << 1.0 << 10;
+    }
+    void decimation() {
+        QFETCH(QVector<QPointF>, points);
+        QFETCH(double, xMin);
+        QFETCH(double, xMax);
+        QFETCH(int, columns);
+        const QVector<QPointF> kept = ChartDecimator::decimate(points, xMin, xMax, columns);
+        QVERIFY(isSubsequence(kept, points));
+
+        // Outside the visible range: only the nearest point at each end.
+        QVector<QPointF> visible;
+        const QPointF* before = nullptr;
+        const QPointF* after = nullptr;
+        for (const QPointF& p : points) {
+            if (p.x() < xMin)
+                before = &p;
+            else if (p.x() > xMax && !after)
+                after = &p;
+            else if (p.x() >= xMin && p.x() <= xMax)
+                visible.append(p);
+        }
+        QVector<QPointF> keptVisible = kept;
+        if (before) {
+            QVERIFY(!kept.isEmpty());
+            QCOMPARE(kept.front(), *before);
+            keptVisible.removeFirst();
+        }
+        if (after) {
+            QVERIFY(!keptVisible.isEmpty());
+            QCOMPARE(keptVisible.back(), *after);
+            keptVisible.removeLast();
+        }
+        for (const QPointF& p : keptVisible)
+            QVERIFY(p.x() >= xMin && p.x() <= xMax);
+
+        // Per pixel column: first, last, lowest and highest kept, at most four in all.
+        QVector<QVector<QPointF>> inColumn(columns), keptInColumn(columns);
+        const auto columnOf = [&](double x) {
+            return std::clamp(int(std::floor((x - xMin) / (xMax - xMin) * columns)), 0, columns - 1);
+        };
+        for (const QPointF& p : visible)
+            inColumn[columnOf(p.x())].append(p);
+        for (const QPointF& p : keptVisible)
+            keptInColumn[columnOf(p.x())].append(p);
+        for (int c = 0; c < columns; ++c) {
+            const QVector<QPointF>& all = inColumn[c];
+            const QVector<QPointF>& drawn = keptInColumn[c];
+            QVERIFY(drawn.size() <= ChartDecimator::kPointsPerColumn);
+            if (all.isEmpty()) {
+                QVERIFY(drawn.isEmpty());
+                continue;
+            }
+            if (all.size() <= 2)
+                QCOMPARE(drawn, all);
+            QCOMPARE(drawn.front(), all.front());
+            QCOMPARE(drawn.back(), all.back());
+            const auto byY = [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); };
+            QCOMPARE(std::min_element(drawn.begin(), drawn.end(), byY)->y(),
+                     std::min_element(all.begin(), all.end(), byY)->y());
+            QCOMPARE(std::max_element(drawn.begin(), drawn.end(), byY)->y(),
+                     std::max_element(all.begin(), all.end(), byY)->y());
+        }
     }
 };
 
