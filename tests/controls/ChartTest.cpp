@@ -1,7 +1,20 @@
+#include "FreshDatabase.h"
+
 #include "controls/ChartDecimator.h"
 #include "controls/ChartRange.h"
+#include "controls/LineChart.h"
+#include "data/DataSet.h"
+#include "data/Database.h"
+#include "data/DateTime.h"
+#include "parameters/ParameterStatements.h"
 
+#include <QChart>
+#include <QChartView>
+#include <QDateTimeAxis>
+#include <QImage>
+#include <QLineSeries>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -37,6 +50,66 @@ QVector<QPointF> noisyLine(int count, double first, double last, quint32 seed = 
         points.append(QPointF(first + (last - first) * i / std::max(count - 1, 1), random.bounded(100.0)));
     return points;
 }
+
+QLineSeries* lineOf(const LineChart& chart) {
+    return qobject_cast<QLineSeries*>(chart.chart()->series().value(0));
+}
+
+QDateTimeAxis* dateAxisOf(const LineChart& chart) {
+    return qobject_cast<QDateTimeAxis*>(chart.chart()->axes(Qt::Horizontal).value(0));
+}
+
+qreal msecsOf(double days) {
+    return qreal(DateTime(days).toQDateTime().toMSecsSinceEpoch());
+}
+
+bool isAscending(const QVector<QPointF>& points) {
+    return std::is_sorted(points.begin(), points.end(),
+                          [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+}
+
+bool looksLike(const QColor& color, int red, int green, int blue) {
+    return std::abs(color.red() - red) <= 3 && std::abs(color.green() - green) <= 3 &&
+           std::abs(color.blue() - blue) <= 3;
+}
+
+// A chart on screen (offscreen), laid out at its size.
+void showAt(LineChart& chart, const QSize& size) {
+    chart.resize(size);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+}
+
+// What is wrong with the points a chart handed to its line; empty when nothing is.
+QString drawnProblem(const LineChart& chart) {
+    const int plotWidth = int(chart.chart()->plotArea().width());
+    if (chart.drawnColumns() < plotWidth || chart.drawnColumns() > plotWidth + 1)
+        return QStringLiteral("%1 columns for a plot %2 wide").arg(chart.drawnColumns()).arg(plotWidth);
+    const QVector<QPointF>& drawn = chart.drawnPoints();
+    if (drawn.size() > ChartDecimator::kPointsPerColumn * chart.drawnColumns() + 2)
+        return QStringLiteral("%1 points over %2 columns").arg(drawn.size()).arg(chart.drawnColumns());
+    if (lineOf(chart)->count() != drawn.size())
+        return QStringLiteral("the line has %1 points, not %2").arg(lineOf(chart)->count()).arg(drawn.size());
+    if (!isSubsequence(drawn, chart.points()))
+        return QStringLiteral("drawn points that are not the chart's, or out of order");
+    // Inside the visible range but for one neighbour at each end.
+    const ChartAxisRange& x = chart.range().axis(ChartAxis::Bottom);
+    for (qsizetype i = 1; i + 1 < drawn.size(); ++i) {
+        if (drawn[i].x() < x.min || drawn[i].x() > x.max)
+            return QStringLiteral("point %1 at %2 is outside %3..%4")
+                .arg(i)
+                .arg(drawn[i].x())
+                .arg(x.min)
+                .arg(x.max);
+    }
+    return QString();
+}
+
+#define VERIFY_DRAWN(chart)                                                                                  \
+    do {                                                                                                     \
+        const QString problem_ = drawnProblem(chart);                                                        \
+        QVERIFY2(problem_.isEmpty(), qPrintable(problem_));                                                  \
+    } while (false)
 
 bool near(double a, double b) {
     return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b));
@@ -346,6 +419,187 @@ private Q_SLOTS:
             QCOMPARE(std::max_element(drawn.begin(), drawn.end(), byY)->y(),
                      std::max_element(all.begin(), all.end(), byY)->y());
         }
+    }
+
+    // --- The chart control ---
+
+    void chart_drawsInTimeOrder_data() {
+        QTest::addColumn<QVector<QPointF>>("input");
+        QTest::addColumn<QVector<QPointF>>("inOrder");
+        const QPointF a(45000.5, 8.1), b(45001.25, 8.3), c(45003, 7.9), d(45010, 8.0);
+        QTest::newRow("newest first, as the history lists them")
+            << QVector<QPointF>{d, c, b, a} << QVector<QPointF>{a, b, c, d};
+        QTest::newRow("any order") << QVector<QPointF>{c, a, d, b} << QVector<QPointF>{a, b, c, d};
+        QTest::newRow("already in order") << QVector<QPointF>{a, b, c, d} << QVector<QPointF>{a, b, c, d};
+        const QPointF sameMoment(c.x(), 9.0);
+        QTest::newRow("two at one moment keep their order")
+            << QVector<QPointF>{a, sameMoment, c, b} << QVector<QPointF>{a, b, sameMoment, c};
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("what cannot be drawn is left out")
+            << QVector<QPointF>{d, QPointF(nan, 1), QPointF(45002, nan), QPointF(45002, kInf),
+                                c, QPointF(3e6, 1), QPointF(-kInf, 1),   a}
+            << QVector<QPointF>{a, c, d};
+        QTest::newRow("nothing") << QVector<QPointF>() << QVector<QPointF>();
+    }
+    void chart_drawsInTimeOrder() {
+        QFETCH(QVector<QPointF>, input);
+        QFETCH(QVector<QPointF>, inOrder);
+        LineChart chart;
+        chart.resize(600, 300);
+        chart.setPoints(input);
+        QCOMPARE(chart.points(), inOrder);
+        // Few points: every one reaches the line, as moments on the date axis.
+        const QList<QPointF> onLine = lineOf(chart)->points();
+        QCOMPARE(onLine.size(), inOrder.size());
+        for (qsizetype i = 0; i < onLine.size(); ++i)
+            QCOMPARE(onLine[i], QPointF(msecsOf(inOrder[i].x()), inOrder[i].y()));
+        if (!inOrder.isEmpty()) {
+            QCOMPARE(dateAxisOf(chart)->min(), DateTime(inOrder.front().x()).toQDateTime());
+            QCOMPARE(dateAxisOf(chart)->max(), DateTime(inOrder.back().x()).toQDateTime());
+        }
+    }
+
+    void chart_drawsNoMoreThanThePlotShows() {
+        LineChart chart;
+        QVector<QPointF> tenYears = noisyLine(100000, 43831, 43831 + 3652);
+        std::reverse(tenYears.begin(), tenYears.end());
+        chart.setPoints(tenYears);
+        showAt(chart, QSize(800, 300));
+        QVERIFY(isAscending(chart.points()));
+
+        VERIFY_DRAWN(chart);
+        const int wide = chart.drawnColumns();
+        QVERIFY(wide > 600);
+
+        chart.resize(400, 300);
+        QTRY_VERIFY(chart.drawnColumns() < wide);
+        VERIFY_DRAWN(chart);
+
+        // Earlier: the last 5 % of the points leave the view, the nearest of them still drawn.
+        chart.shiftHorizontal(-5);
+        VERIFY_DRAWN(chart);
+        QVERIFY(chart.drawnPoints().back().x() > chart.range().axis(ChartAxis::Bottom).max);
+
+        // Zoomed in to a fortnight, there is room for every point there.
+        for (int i = 0; i < 25; ++i) {
+            chart.zoom(110);
+            VERIFY_DRAWN(chart);
+        }
+        const ChartAxisRange& x = chart.range().axis(ChartAxis::Bottom);
+        QVERIFY(x.span() < 15);
+        const auto visible =
+            std::count_if(chart.points().begin(), chart.points().end(),
+                          [&](const QPointF& p) { return p.x() >= x.min && p.x() <= x.max; });
+        QCOMPARE(chart.drawnPoints().size(), visible + 2);
+    }
+
+    void chart_followsItsDataSet() {
+        FreshDatabase fresh;
+        QVERIFY(fresh.isValid());
+        Database db(fresh.path());
+        const auto measure = [&](int id, int parameter, const QString& value, double when) {
+            db.execute(
+                QStringLiteral("INSERT INTO MEASURES (ID, REF_P_TYPE, \"VALUE\", \"WHEN\", \"COMMENT\") "
+                               "VALUES (%1, %2, %3, %4, '')")
+                    .arg(id)
+                    .arg(parameter)
+                    .arg(value)
+                    .arg(when, 0, 'f', 6));
+        };
+        measure(1, 1, QStringLiteral("8.1"), 45000.25);
+        measure(2, 1, QStringLiteral("8.3"), 45002.5);
+        measure(3, 1, QStringLiteral("NULL"), 45003);
+        measure(4, 1, QStringLiteral("7.9"), 45001);
+        measure(5, 2, QStringLiteral("420"), 45001);
+
+        DataSet history(db, QStringLiteral("MeasuresQuery"), QString::fromUtf8(ParameterSql::MeasuresQuery));
+        history.setParam(QStringLiteral("REF_P_TYPE"), 1);
+        history.setParam(QStringLiteral("FROMDATE"), DateTime(0));
+        history.setParam(QStringLiteral("TODATE"), DateTime(2958467.0083333333));
+        history.open();
+        LineChart chart;
+        chart.bindTo(&history, QStringLiteral("WHEN"), QStringLiteral("VALUE"));
+        const QVector<QPointF> first{{45000.25, 8.1}, {45001, 7.9}, {45002.5, 8.3}};
+        QCOMPARE(chart.points(), first);
+
+        measure(6, 1, QStringLiteral("8.0"), 45004);
+        history.reopen();
+        QCOMPARE(chart.points().size(), 4);
+        QCOMPARE(chart.points().back(), QPointF(45004, 8.0));
+
+        history.setParam(QStringLiteral("REF_P_TYPE"), 2);
+        history.reopen();
+        QCOMPARE(chart.points(), QVector<QPointF>{QPointF(45001, 420)});
+        history.close();
+        QVERIFY(chart.points().isEmpty());
+
+        chart.bindTo(nullptr, QString(), QString());
+        history.open();
+        QVERIFY(chart.points().isEmpty());
+
+        // A data set that goes first leaves the chart usable.
+        auto shortLived = std::make_unique<DataSet>(db, QStringLiteral("Other"),
+                                                    QString::fromUtf8(ParameterSql::MeasuresQuery));
+        chart.bindTo(shortLived.get(), QStringLiteral("WHEN"), QStringLiteral("VALUE"));
+        shortLived.reset();
+        chart.setPoints(first);
+        QCOMPARE(chart.points(), first);
+    }
+
+    void chart_title() {
+        LineChart chart;
+        QCOMPARE(chart.title(), QStringLiteral("Reef"));
+        chart.setTitle(QStringLiteral("pH"));
+        QCOMPARE(chart.title(), QStringLiteral("pH"));
+        QCOMPARE(chart.chart()->title(), QStringLiteral("pH"));
+    }
+
+    void chart_renderToImage_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("the chart's own size") << QSize(600, 300);
+        QTest::newRow("larger") << QSize(900, 450);
+    }
+    void chart_renderToImage() {
+        QFETCH(QSize, size);
+        LineChart chart;
+        chart.setPoints(noisyLine(50, 45000, 45100));
+        showAt(chart, QSize(600, 300));
+        const QImage image = chart.renderToImage(size);
+        QCOMPARE(image.size(), size);
+        // The background starts from (138, 138, 255) at the top.
+        QVERIFY(looksLike(image.pixelColor(2, 2), 138, 138, 255));
+        QVERIFY(!looksLike(image.pixelColor(2, size.height() - 3), 138, 138, 255));
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                red += looksLike(image.pixelColor(x, y), 255, 0, 0);
+        QVERIFY2(red > 200, qPrintable(QString::number(red)));
+    }
+
+    void chart_doubleClickIsSignalled() {
+        LineChart chart;
+        showAt(chart, QSize(400, 200));
+        QSignalSpy spy(&chart, &LineChart::doubleClicked);
+        QTest::mouseDClick(chart.view()->viewport(), Qt::LeftButton, {}, QPoint(200, 100));
+        QCOMPARE(spy.count(), 1);
+    }
+
+    // However often the buttons are clicked, the date axis shows real dates in order.
+    void chart_repeatedZoomKeepsTheDateAxisUsable_data() {
+        QTest::addColumn<double>("percent");
+        QTest::newRow("narrower") << 110.0;
+        QTest::newRow("wider") << 90.0;
+    }
+    void chart_repeatedZoomKeepsTheDateAxisUsable() {
+        QFETCH(double, percent);
+        LineChart chart;
+        chart.setPoints(noisyLine(30, 45000, 45030));
+        for (int i = 0; i < 400; ++i)
+            chart.zoom(percent);
+        const QDateTimeAxis* axis = dateAxisOf(chart);
+        QVERIFY(axis->min().isValid() && axis->max().isValid());
+        QVERIFY(axis->min() < axis->max());
+        QVERIFY(axis->min().date().year() >= 1 && axis->max().date().year() <= 9999);
     }
 };
 
