@@ -150,12 +150,16 @@ void LineChart::readDataSet() {
     setPoints(std::move(points));
 }
 
-QImage LineChart::renderToImage(const QSize& size) const {
+QImage LineChart::renderToImage(const QSize& size) {
+    if (size.isEmpty() || rect().isEmpty())
+        return QImage();
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    m_view->render(&painter, QRectF(QPointF(0, 0), size), m_view->viewport()->rect(), Qt::IgnoreAspectRatio);
+    painter.scale(qreal(size.width()) / width(), qreal(size.height()) / height());
+    // QWidget::render lays out a chart that was never shown, which drawing the view alone would not.
+    render(&painter);
     return image;
 }
 
@@ -213,6 +217,6 @@ void LineChart::redraw() {
 
 int LineChart::plotColumns() const {
     // Before the first layout the plot has no width yet; the widget's is close.
-    const qreal width = m_chart->plotArea().width() >= 1 ? m_chart->plotArea().width() : m_view->width();
+    const qreal width = m_chart->plotArea().width() >= 1 ? m_chart->plotArea().width() : this->width();
     return std::max(1, int(std::ceil(width * devicePixelRatioF())));
 }

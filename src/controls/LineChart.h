@@ -51,7 +51,7 @@ public:
     int drawnColumns() const { return m_columns; }
 
     // The chart as shown, scaled to the size, on white.
-    QImage renderToImage(const QSize& size) const;
+    QImage renderToImage(const QSize& size);
 
     QChart* chart() const { return m_chart; }
     QChartView* view() const { return m_view; }
