@@ -7,14 +7,22 @@
 #include "data/Database.h"
 #include "data/DateTime.h"
 #include "parameters/ParameterStatements.h"
+#include "parameters/TGraphForm.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineSeries>
+#include <QPointer>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -143,7 +151,35 @@ ChartRange hundredDaysFiftyUnits() {
 class ChartTest : public QObject {
     Q_OBJECT
 
+    // The enlarged chart's picture travels through the current folder: a fresh one per test.
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QString m_previousFolder;
+
+    static int graphFormCount() {
+        int count = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            count += qobject_cast<TGraphForm*>(w) != nullptr;
+        return count;
+    }
+    static bool pictureFileExists() { return QFileInfo::exists(QDir::current().filePath("tmpgraph.bmp")); }
+
 private Q_SLOTS:
+    void init() {
+        m_previousFolder = QDir::currentPath();
+        m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folder->isValid());
+        QVERIFY(QDir::setCurrent(m_folder->path()));
+    }
+    void cleanup() {
+        // Windows a failed test left open would count in the next one.
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<TGraphForm*>(w))
+                delete w;
+        }
+        QDir::setCurrent(m_previousFolder);
+        m_folder.reset();
+    }
+
     // --- Range arithmetic ---
 
     void zoom_data() {
@@ -556,24 +592,35 @@ private Q_SLOTS:
 
     void chart_renderToImage_data() {
         QTest::addColumn<QSize>("size");
-        QTest::newRow("the chart's own size") << QSize(600, 300);
-        QTest::newRow("larger") << QSize(900, 450);
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("the chart's own size") << QSize(600, 300) << true;
+        QTest::newRow("larger") << QSize(900, 450) << true;
+        QTest::newRow("never shown") << QSize(600, 300) << false;
     }
     void chart_renderToImage() {
         QFETCH(QSize, size);
+        QFETCH(bool, shown);
         LineChart chart;
         chart.setPoints(noisyLine(50, 45000, 45100));
-        showAt(chart, QSize(600, 300));
+        if (shown)
+            showAt(chart, QSize(600, 300));
+        else
+            chart.resize(600, 300);
         const QImage image = chart.renderToImage(size);
         QCOMPARE(image.size(), size);
         // The background starts from (138, 138, 255) at the top.
         QVERIFY(looksLike(image.pixelColor(2, 2), 138, 138, 255));
         QVERIFY(!looksLike(image.pixelColor(2, size.height() - 3), 138, 138, 255));
-        int red = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                red += looksLike(image.pixelColor(x, y), 255, 0, 0);
-        QVERIFY2(red > 200, qPrintable(QString::number(red)));
+        // The line runs across the whole plot.
+        int redLeft = 0, redRight = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (looksLike(image.pixelColor(x, y), 255, 0, 0))
+                    ++(x < image.width() / 2 ? redLeft : redRight);
+            }
+        }
+        QVERIFY2(redLeft > 100 && redRight > 100,
+                 qPrintable(QStringLiteral("%1 %2").arg(redLeft).arg(redRight)));
     }
 
     void chart_doubleClickIsSignalled() {
@@ -600,6 +647,98 @@ private Q_SLOTS:
         QVERIFY(axis->min().isValid() && axis->max().isValid());
         QVERIFY(axis->min() < axis->max());
         QVERIFY(axis->min().date().year() >= 1 && axis->max().date().year() <= 9999);
+    }
+
+    // --- The enlarged chart ---
+
+    void enlarged_eachOpeningIsAWindowOfItsOwn() {
+        LineChart chart;
+        chart.setTitle(QStringLiteral("pH"));
+        chart.setPoints(noisyLine(40, 45000, 45060));
+        showAt(chart, QSize(520, 260));
+        QWidget owner;
+
+        QPointer<TGraphForm> first = TGraphForm::openEnlarged(chart, QStringLiteral("pH"), nullptr);
+        QVERIFY(first);
+        QVERIFY(!pictureFileExists());
+        QPointer<TGraphForm> second = TGraphForm::openEnlarged(chart, QStringLiteral("pH"), &owner);
+        QVERIFY(second);
+        QVERIFY(first != second);
+        QVERIFY(!pictureFileExists());
+        QCOMPARE(graphFormCount(), 2);
+        QCOMPARE(second->parentWidget(), &owner);
+
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        for (TGraphForm* form : {first.data(), second.data()}) {
+            QVERIFY(form->isVisible());
+            QVERIFY(form->isWindow());
+            QVERIFY(!form->isModal());
+            QCOMPARE(form->windowTitle(), QStringLiteral("pH"));
+            QCOMPARE(form->size(), chart.size() + QSize(2, 28));
+            QCOMPARE(form->minimumSize(), form->maximumSize());
+            QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+            QVERIFY(form->windowFlags() & Qt::WindowSystemMenuHint);
+            QVERIFY2((form->frameGeometry().center() - screen.center()).manhattanLength() <= 2,
+                     qPrintable(QStringLiteral("%1,%2 %3x%4 on %5,%6 %7x%8")
+                                    .arg(form->x())
+                                    .arg(form->y())
+                                    .arg(form->frameGeometry().width())
+                                    .arg(form->frameGeometry().height())
+                                    .arg(screen.x())
+                                    .arg(screen.y())
+                                    .arg(screen.width())
+                                    .arg(screen.height())));
+            // The picture is the chart as drawn.
+            const QImage picture = form->Image1->pixmap().toImage();
+            QCOMPARE(picture.size(), chart.size());
+            QVERIFY(looksLike(picture.pixelColor(2, 2), 138, 138, 255));
+        }
+
+        // Closing releases the window.
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
+        QVERIFY(second);
+        second->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!second);
+        QVERIFY(QDir::current().isEmpty());
+    }
+
+    void enlarged_windowLoadsAndDeletesThePictureFile() {
+        QImage green(120, 80, QImage::Format_RGB32);
+        green.fill(QColor(0, 160, 0));
+        QVERIFY(green.save(TGraphForm::pictureFilePath(), "BMP"));
+        TGraphForm form(QStringLiteral("Ca"), QSize(120, 80));
+        QVERIFY(!pictureFileExists());
+        QVERIFY(form.hasPicture());
+        QCOMPARE(form.Image1->size(), QSize(120, 80));
+        QCOMPARE(form.Image1->pixmap().toImage().pixelColor(60, 40), QColor(0, 160, 0));
+        QCOMPARE(form.size(), QSize(122, 108));
+        QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::black));
+
+        // No file: an empty window, and no crash.
+        TGraphForm empty(QStringLiteral("Ca"), QSize(120, 80));
+        QVERIFY(!empty.hasPicture());
+    }
+
+    void enlarged_pictureThatCannotBeWrittenShowsNothing_data() {
+        QTest::addColumn<bool>("folderInTheWay");
+        QTest::addColumn<QSize>("chartSize");
+        QTest::newRow("a folder of that name") << true << QSize(400, 200);
+        QTest::newRow("a chart with no size") << false << QSize(0, 0);
+    }
+    void enlarged_pictureThatCannotBeWrittenShowsNothing() {
+        QFETCH(bool, folderInTheWay);
+        QFETCH(QSize, chartSize);
+        if (folderInTheWay)
+            QVERIFY(QDir::current().mkdir(QStringLiteral("tmpgraph.bmp")));
+        LineChart chart;
+        chart.setPoints(noisyLine(40, 45000, 45060));
+        chart.resize(chartSize);
+        QCOMPARE(TGraphForm::openEnlarged(chart, QStringLiteral("pH"), nullptr), nullptr);
+        QCOMPARE(graphFormCount(), 0);
+        QCOMPARE(QFileInfo(TGraphForm::pictureFilePath()).isFile(), false);
     }
 };
 
