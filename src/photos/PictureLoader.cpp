@@ -5,9 +5,11 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QScopeGuard>
+#include <QtEndian>
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 // jpeglib.h uses FILE and size_t without including their headers.
@@ -41,6 +43,23 @@ QImage shrinkToFit(const QImage& image, const QSize& source, const QSize& target
 
 bool isJpeg(const uchar* data, qint64 size) {
     return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
+}
+
+// Qt's PNG reader leaves libpng's error handler in place, which prints to
+// stderr when a file ends early, and the file fails to load anyway. Walking
+// the chunk lengths up to the end chunk finds such a file without a word.
+bool isCutPng(const uchar* data, qint64 size) {
+    static constexpr uchar signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    if (size < 8 || std::memcmp(data, signature, sizeof signature) != 0)
+        return false;
+    // Each chunk: length, type, data, checksum.
+    qint64 pos = 8;
+    while (pos + 12 <= size) {
+        if (std::memcmp(data + pos + 4, "IEND", 4) == 0)
+            return false;
+        pos += 12 + qint64(qFromBigEndian<quint32>(data + pos));
+    }
+    return true;
 }
 
 // libjpeg's default error handler calls exit(); this one jumps back to the
@@ -264,6 +283,8 @@ QImage PictureLoader::load(const QString& path, const QSize& target, QString* er
         }
         if (isJpeg(data, size))
             return loadJpeg(data, size, target, error);
+        if (isCutPng(data, size))
+            return fail(error, QStringLiteral("PNG file cut short"));
         return loadWithQt(QByteArray::fromRawData(reinterpret_cast<const char*>(data), size), target, error);
     } catch (const std::exception& e) {
         // Qt reports running out of memory as std::bad_alloc.
