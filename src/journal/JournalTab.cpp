@@ -188,6 +188,9 @@ void JournalTab::addCaptions(CaptionTable& t)
     t.add(1406, [this](const QString& text) { BitBtn15->setText(text); });
     t.add(1407, [this](const QString& text) { Label5->setText(text); });
     t.add(3012, [this](const QString& text) { N16->setText(text); });
+    // The pickers have no labels of their own: the words of the measurement entry name them.
+    t.add(1107, [this](const QString& text) { DateTimePicker7->setAccessibleName(text); });
+    t.add(1108, [this](const QString& text) { DateTimePicker8->setAccessibleName(text); });
 }
 
 void JournalTab::bindLayout(ControlValues& values)

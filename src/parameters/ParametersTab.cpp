@@ -312,7 +312,7 @@ void ParametersTab::bindLayout(ControlValues& values)
         QStringLiteral("ADDJOURNALRECORD"), [this] { return CheckBox7->isChecked() ? 1 : 0; },
         [this](int on) { CheckBox7->setChecked(on == 1); });
     values.bind(
-        QStringLiteral("WATTERPARAMETERSPERIOD"), [] { return 0; }, [this](int days) { setPeriodDays(days); });
+        QStringLiteral("WATTERPARAMETERSPERIOD"), {}, [this](int days) { setPeriodDays(days); });
 }
 
 void ParametersTab::setPeriodDays(int days)

@@ -1,6 +1,6 @@
 #include "photos/TShowPhotoForm.h"
 
-#include "photos/PictureBox.h"
+#include "photos/ViewerPicture.h"
 #include "photos/PictureLoader.h"
 
 #include <QAction>
@@ -18,7 +18,7 @@ TShowPhotoForm::TShowPhotoForm(QWidget* parent)
     setPalette(black);
     setAutoFillBackground(true);
 
-    Image1 = new PictureBox(this);
+    Image1 = new ViewerPicture(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -36,9 +36,9 @@ TShowPhotoForm::TShowPhotoForm(QWidget* parent)
     connect(Image1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(Image1->mapToGlobal(at)); });
 
-    connect(Image1, &PictureBox::clicked, this, [this] { Image1Click(); });
-    connect(N1001, &QAction::triggered, this, [this] { Image1->setMode(PictureBox::Mode::Natural); });
-    connect(N1, &QAction::triggered, this, [this] { Image1->setMode(PictureBox::Mode::Stretched); });
+    connect(Image1, &ViewerPicture::clicked, this, [this] { Image1Click(); });
+    connect(N1001, &QAction::triggered, this, [this] { Image1->setMode(ViewerPicture::Mode::Natural); });
+    connect(N1, &QAction::triggered, this, [this] { Image1->setMode(ViewerPicture::Mode::Stretched); });
     connect(N2, &QAction::triggered, this, [this] { close(); });
 }
 
@@ -49,7 +49,7 @@ void TShowPhotoForm::ShowPhotoFullSize(const QString& path) {
 
 void TShowPhotoForm::prepare(const QString& path) {
     setPhotoPath(path);
-    Image1->setMode(PictureBox::Mode::Natural);
+    Image1->setMode(ViewerPicture::Mode::Natural);
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -83,13 +83,13 @@ void TShowPhotoForm::FormShow() {
     // A file that does not load leaves the window black; the user closes it as usual.
     QImage picture = PictureLoader::load(m_photoPath, target);
     picture.setDevicePixelRatio(ratio);
-    Image1->setMode(PictureBox::Mode::Natural);
+    Image1->setMode(ViewerPicture::Mode::Natural);
     Image1->setPicture(picture);
 }
 
 void TShowPhotoForm::FormClose() {
     Image1->setPicture(QImage());
-    Image1->setMode(PictureBox::Mode::Natural);
+    Image1->setMode(ViewerPicture::Mode::Natural);
 }
 
 void TShowPhotoForm::Image1Click() {

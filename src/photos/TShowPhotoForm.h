@@ -2,7 +2,7 @@
 
 #include "controls/CaptionedDialog.h"
 
-class PictureBox;
+class ViewerPicture;
 class QAction;
 class QMenu;
 
@@ -25,7 +25,7 @@ public:
 
     void addCaptions(const Register& add) override;
 
-    PictureBox* Image1;
+    ViewerPicture* Image1;
     QMenu* PopupMenu1;
     QAction *N1001, *N1, *N2;
 

@@ -6,6 +6,7 @@
 #include "controls/TimePicker.h"
 #include "data/DataSet.h"
 #include "journal/JournalTab.h"
+#include "journal/PhotoContext.h"
 #include "parameters/ParametersTab.h"
 
 #include <QAction>

@@ -59,9 +59,10 @@ private Q_SLOTS:
         QFETCH(double, value);
         QFETCH(QString, text);
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(SqlValues::formatNumber(value), text);
+        // The exponent's letter case is the locale's.
+        QCOMPARE(SqlValues::formatNumber(value).toLower(), text.toLower());
         QLocale::setDefault(QLocale(QLocale::German));
-        QCOMPARE(SqlValues::formatNumber(value), QString(text).replace('.', ','));
+        QCOMPARE(SqlValues::formatNumber(value).toLower(), QString(text).replace('.', ',').toLower());
         QLocale::setDefault(QLocale::system());
     }
 

@@ -7,6 +7,7 @@
 #include "controls/SpinButtonPair.h"
 #include "controls/TimePicker.h"
 #include "data/DataSet.h"
+#include "journal/AquariumJournal.h"
 #include "journal/JournalTab.h"
 #include "parameters/ParametersTab.h"
 

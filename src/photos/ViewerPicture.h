@@ -7,7 +7,7 @@
 // Shows one picture centred in the widget, at its own size or stretched, on
 // whatever background the window has. A left click anywhere on the widget is
 // reported, so a picture filling a window can close it.
-class PictureBox : public QWidget {
+class ViewerPicture : public QWidget {
     Q_OBJECT
 public:
     enum class Mode {
@@ -15,7 +15,7 @@ public:
         Stretched // as large as fits, proportions kept, small pictures enlarged too
     };
 
-    explicit PictureBox(QWidget* parent = nullptr);
+    explicit ViewerPicture(QWidget* parent = nullptr);
 
     // A null image shows nothing.
     void setPicture(const QImage& picture);

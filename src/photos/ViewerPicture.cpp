@@ -1,30 +1,30 @@
-#include "photos/PictureBox.h"
+#include "photos/ViewerPicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget* parent)
+ViewerPicture::ViewerPicture(QWidget* parent)
     : QWidget(parent) {}
 
-void PictureBox::setPicture(const QImage& picture) {
+void ViewerPicture::setPicture(const QImage& picture) {
     m_picture = picture;
     dropScaled();
 }
 
-void PictureBox::setMode(Mode mode) {
+void ViewerPicture::setMode(Mode mode) {
     if (mode == m_mode)
         return;
     m_mode = mode;
     dropScaled();
 }
 
-QRect PictureBox::pictureRect() const {
+QRect ViewerPicture::pictureRect() const {
     if (m_picture.isNull())
         return QRect();
     return pictureRect(m_picture.deviceIndependentSize().toSize(), size(), m_mode);
 }
 
-QRect PictureBox::pictureRect(const QSize& picture, const QSize& area, Mode mode) {
+QRect ViewerPicture::pictureRect(const QSize& picture, const QSize& area, Mode mode) {
     if (picture.isEmpty() || area.isEmpty())
         return QRect();
     const bool fits = picture.width() <= area.width() && picture.height() <= area.height();
@@ -32,7 +32,7 @@ QRect PictureBox::pictureRect(const QSize& picture, const QSize& area, Mode mode
     return QRect(QPoint((area.width() - shown.width()) / 2, (area.height() - shown.height()) / 2), shown);
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void ViewerPicture::paintEvent(QPaintEvent*) {
     const QRect target = pictureRect();
     if (target.isEmpty())
         return;
@@ -48,17 +48,17 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(target.topLeft(), m_scaled);
 }
 
-void PictureBox::resizeEvent(QResizeEvent* event) {
+void ViewerPicture::resizeEvent(QResizeEvent* event) {
     dropScaled();
     QWidget::resizeEvent(event);
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) {
+void ViewerPicture::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
     QWidget::mousePressEvent(event);
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+void ViewerPicture::mouseReleaseEvent(QMouseEvent* event) {
     // A click is a left press and release both on the widget, as with a button.
     const bool click =
         m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
@@ -68,7 +68,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
         Q_EMIT clicked();
 }
 
-void PictureBox::dropScaled() {
+void ViewerPicture::dropScaled() {
     m_scaled = QPixmap();
     update();
 }
