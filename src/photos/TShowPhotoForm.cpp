@@ -50,6 +50,11 @@ void TShowPhotoForm::ShowPhotoFullSize(const QString& path) {
 void TShowPhotoForm::prepare(const QString& path) {
     setPhotoPath(path);
     Image1->setMode(ViewerPicture::Mode::Natural);
+    // Also sized to the screen: the window has no size of its own, and where
+    // the maximised state is not applied (some window managers, the offscreen
+    // platform) it would open empty.
+    if (const QScreen* target = screen())
+        setGeometry(target->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
