@@ -140,7 +140,8 @@ void TMainForm::buildTimers()
 
 void TMainForm::createWindows()
 {
-    WatterParametersForm = new TWatterParametersForm(this);
+    WatterParametersForm =
+        new TWatterParametersForm(*m_database, m_data->MeasuresTypeQuery, m_guard, m_services.prompter, this);
     EditReferenceForm = new TEditReferenceForm(this);
     RazRemForm = new TRazRemForm(this);
     ShowPhotoForm = new TShowPhotoForm(this);
