@@ -163,7 +163,8 @@ void TMainForm::buildTimers()
 
 void TMainForm::createWindows()
 {
-    WatterParametersForm = new TWatterParametersForm(this);
+    WatterParametersForm =
+        new TWatterParametersForm(*m_database, m_data->MeasuresTypeQuery, m_guard, m_services.prompter, this);
     EditReferenceForm = new TEditReferenceForm(this);
     RazRemForm = new TRazRemForm(this);
     ShowPhotoForm = new TShowPhotoForm(this);
@@ -403,6 +404,7 @@ void TMainForm::FormCloseQuery()
     Timer1->stop();
     m_data->closeAll();
     // The windows' own lists close here as their windows gain them.
+    WatterParametersForm->closeDataSets();
     m_data->DBISAMTable1.close();
 }
 
