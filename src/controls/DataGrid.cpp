@@ -49,7 +49,7 @@ void DataGrid::applyColumns()
     for (int c = 0; c < fields.size(); ++c) {
         setColumnHidden(c, !fields[c].visible);
         if (fields[c].displayWidth > 0)
-            setColumnWidth(c, fields[c].displayWidth * fontMetrics().averageCharWidth() + 12);
+            setColumnWidth(c, fields[c].displayWidth * fontMetrics().horizontalAdvance(QLatin1Char('0')) + 12);
     }
 }
 

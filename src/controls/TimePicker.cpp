@@ -1,6 +1,6 @@
 #include "controls/TimePicker.h"
 
-#include "controls/LocaleFormat.h"
+#include "data/LocaleFormat.h"
 
 #include <QEvent>
 

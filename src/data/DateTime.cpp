@@ -1,5 +1,7 @@
 #include "data/DateTime.h"
 
+#include "data/LocaleFormat.h"
+
 #include <QLocale>
 #include <QTimeZone>
 
@@ -56,9 +58,18 @@ DateTime DateTime::withTimeOf(const DateTime& other) const { return fromDateAndT
 
 bool DateTime::isMidnight() const { return time() == QTime(0, 0); }
 
-QString DateTime::toShortDateText() const { return QLocale::system().toString(date(), QLocale::ShortFormat); }
+// The same formats as the pickers and the clock show: a four-digit year, no time zone.
+QString DateTime::toShortDateText() const
+{
+    const QLocale locale;
+    return locale.toString(date(), LocaleFormat::shortDate(locale));
+}
 
-QString DateTime::toLongTimeText() const { return QLocale::system().toString(time(), QLocale::LongFormat); }
+QString DateTime::toLongTimeText() const
+{
+    const QLocale locale;
+    return locale.toString(time(), LocaleFormat::longTime(locale));
+}
 
 QString DateTime::toText() const
 {

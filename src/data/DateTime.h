@@ -26,9 +26,9 @@ public:
     DateTime withTimeOf(const DateTime& other) const;
     bool isMidnight() const;
 
-    // The system's short date format.
+    // The locale's short date format, with a four-digit year.
     QString toShortDateText() const;
-    // The system's long time format.
+    // The locale's long time format, without a time zone.
     QString toLongTimeText() const;
     // Short date, then long time; the time left out when it is exactly midnight.
     QString toText() const;

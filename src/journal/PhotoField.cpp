@@ -24,6 +24,7 @@ PhotoField::PhotoField(PhotoContext& context, FileNameEdit* edit, PictureBox* pr
     connect(m_edit, &FileNameEdit::fileNameChanged, this, m_context.guard.slot([this] { FilenameEditChange(); }));
     connect(clearButton, &QAbstractButton::clicked, this, m_context.guard.slot([this] { ClearClick(); }));
     connect(copyButton, &QAbstractButton::clicked, this, m_context.guard.slot([this] { CopyClick(); }));
+    showPreview();
 }
 
 QString PhotoField::reference() const { return m_edit->fileName(); }

@@ -96,6 +96,7 @@ ParametersTab::ParametersTab(Services services, DataSet& parameters, DataSet& hi
     vertical->setChildrenCollapsible(false);
     vertical->setStretchFactor(0, 3);
     vertical->setStretchFactor(1, 2);
+    vertical->setSizes({390, 230});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -159,6 +160,8 @@ QWidget* ParametersTab::buildEntry()
     GroupBox4 = named(new QGroupBox(QStringLiteral("Добавить")), "GroupBox4");
     GroupBox4->setFixedWidth(270);
     auto* layout = new QVBoxLayout(GroupBox4);
+    layout->setSpacing(3);
+    layout->setContentsMargins(6, 4, 6, 4);
 
     CheckBox6 = named(new QCheckBox(QStringLiteral(" Текущие дата/время")), "CheckBox6");
     CheckBox6->setChecked(true);
@@ -206,6 +209,7 @@ QWidget* ParametersTab::buildEntry()
     Edit2->setAccessibleName(CheckBox7->text());
     layout->addWidget(Edit2);
     layout->addStretch(1);
+    modes->setContentsMargins(6, 2, 6, 2);
 
     Panel15 = named(new QWidget, "Panel15");
     BitBtn7 = chartButton("BitBtn7", QStringLiteral("+"), QStringLiteral("Zoom in"));
@@ -228,6 +232,7 @@ QWidget* ParametersTab::buildChart()
 {
     GroupBox5 = named(new QGroupBox(QStringLiteral("График")), "GroupBox5");
     DBChart1 = named(new LineChart, "DBChart1");
+    DBChart1->setMinimumHeight(150);
     DBChart1->bindTo(&m_history, QStringLiteral("WHEN"), QStringLiteral("VALUE"));
     BitBtn1 = chartButton("BitBtn1", QStringLiteral("⤢"), QStringLiteral("Enlarge the chart"));
     auto* grid = new QGridLayout(GroupBox5);

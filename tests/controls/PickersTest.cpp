@@ -2,7 +2,7 @@
 
 #include "controls/CombineDateAndTime.h"
 #include "controls/DatePicker.h"
-#include "controls/LocaleFormat.h"
+#include "data/LocaleFormat.h"
 #include "controls/TimePicker.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "controls/LocaleFormat.h"
+#include "data/LocaleFormat.h"
 
 #include <QRegularExpression>
 
