@@ -8,6 +8,7 @@
 #include "controls/FileNameEdit.h"
 #include "controls/HandlerGuard.h"
 #include "controls/MomentPanel.h"
+#include "controls/Named.h"
 #include "controls/PictureBox.h"
 #include "controls/RunningClock.h"
 #include "controls/TimePicker.h"
@@ -39,13 +40,6 @@ constexpr char kPictureFilter[] =
     "All (*.gif;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.gif;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf|CompuServe GIF "
     "Image (*.gif)|*.gif|JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|Icons "
     "(*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf";
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 

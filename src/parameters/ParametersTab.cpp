@@ -10,6 +10,7 @@
 #include "controls/LabeledEdit.h"
 #include "controls/LineChart.h"
 #include "controls/MomentPanel.h"
+#include "controls/Named.h"
 #include "controls/RunningClock.h"
 #include "controls/SpinButtonPair.h"
 #include "controls/TimePicker.h"
@@ -37,13 +38,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QToolButton* chartButton(const char* name, const QString& text, const QString& accessible)
 {

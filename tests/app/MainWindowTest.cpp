@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QRegularExpression>
 #include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
@@ -213,6 +215,32 @@ private Q_SLOTS:
         QVERIFY(paramWidth >= 30 && paramWidth <= 300);
         // The period belongs to the settings window: closing does not write it.
         QVERIFY(!store->readInteger(QStringLiteral("WATTERPARAMETERSPERIOD")).has_value());
+    }
+
+    void everyMessageIdentifier_hasAllThreeTexts()
+    {
+        // Handlers fetch their messages by number at the moment of use; find every such number in the sources.
+        TMainForm& form = f->create();
+        DataSet texts(form.database(), QStringLiteral("Texts"), QStringLiteral("SELECT * FROM resource"));
+        texts.open();
+        const QRegularExpression call(QStringLiteral("\\b(?:word|GetLanguageWord)\\((\\d+)\\)"));
+        int found = 0;
+        QDirIterator it(QStringLiteral(REEFNOTE_SOURCE_DIR "/src"), {QStringLiteral("*.cpp")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString source = QString::fromUtf8(file.readAll());
+            for (auto m = call.globalMatch(source); m.hasNext();) {
+                const int id = m.next().captured(1).toInt();
+                ++found;
+                QVERIFY2(texts.locate(id), qPrintable(QStringLiteral("no text %1 (%2)").arg(id).arg(file.fileName())));
+                for (const char* column : {"RUSSIAN", "ENGLISH", "GERMAN"})
+                    QVERIFY2(!texts.asString(QString::fromLatin1(column)).isEmpty(),
+                             qPrintable(QStringLiteral("text %1 has no %2").arg(id).arg(column)));
+            }
+        }
+        QVERIFY(found > 0);
     }
 
     void closingWhileHidden_writesLastBounds()
