@@ -56,8 +56,9 @@ run)
 test)
     install_missing
     build
-    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
     fuzz
+    # Last, so the test summary closes the output.
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
     ;;
 bench)
     install_missing
