@@ -64,7 +64,7 @@ bench)
     install_missing
     build
     for b in build/bench/bench_*; do
-        [ -x "$b" ] && QT_QPA_PLATFORM=offscreen "$b"
+        [ -f "$b" ] && [ -x "$b" ] && QT_QPA_PLATFORM=offscreen "$b"
     done
     ;;
 *)
