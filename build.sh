@@ -64,7 +64,7 @@ bench)
     install_missing
     build
     for b in build/bench/bench_*; do
-        [ -f "$b" ] && [ -x "$b" ] && QT_QPA_PLATFORM=offscreen "$b"
+        if [ -f "$b" ] && [ -x "$b" ]; then QT_QPA_PLATFORM=offscreen "$b"; fi
     done
     ;;
 *)
