@@ -19,7 +19,8 @@ constexpr double kTenYears = 3652.0;
 constexpr int kRuns = 15;
 
 // Newest first, as the history list delivers them: a slow swing with noise.
-QVector<QPointF> measurements(int count) {
+QVector<QPointF> measurements(int count)
+{
     QRandomGenerator random{quint32(count)};
     QVector<QPointF> points;
     points.reserve(count);
@@ -30,7 +31,8 @@ QVector<QPointF> measurements(int count) {
     return points;
 }
 
-double redrawMs(LineChart& chart, const QVector<QPointF>& points) {
+double redrawMs(LineChart& chart, const QVector<QPointF>& points)
+{
     QElapsedTimer timer;
     timer.start();
     chart.setPoints(points);
@@ -41,13 +43,15 @@ double redrawMs(LineChart& chart, const QVector<QPointF>& points) {
     return ms;
 }
 
-double median(std::vector<double> values) {
+double median(std::vector<double> values)
+{
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     LineChart chart;
@@ -70,9 +74,9 @@ int main(int argc, char** argv) {
     const double fewMedian = median(fewMs);
     const double manyMedian = median(manyMs);
     const double ratio = manyMedian / fewMedian;
-    std::printf("chart redraw: 2000 points %.2f ms, 100000 points %.2f ms, ratio %.2f (goal <= 2)\n",
-                fewMedian, manyMedian, ratio);
-    std::printf("  100000 points drawn as %lld over %d pixel columns\n",
-                qlonglong(chart.drawnPoints().size()), chart.drawnColumns());
+    std::printf("chart redraw: 2000 points %.2f ms, 100000 points %.2f ms, ratio %.2f (goal <= 2)\n", fewMedian,
+                manyMedian, ratio);
+    std::printf("  100000 points drawn as %lld over %d pixel columns\n", qlonglong(chart.drawnPoints().size()),
+                chart.drawnColumns());
     return ratio <= 2.0 ? 0 : 1;
 }

@@ -24,7 +24,7 @@
 namespace {
 
 constexpr int kParameters = 20;
-constexpr double kEnd = 46000.0;       // 2025-12-09
+constexpr double kEnd = 46000.0;     // 2025-12-09
 constexpr int kRowsPerYear = 100000; // 20 parameters, about 14 measurements a day
 
 QString schemaText()
@@ -59,8 +59,7 @@ void generate(const QString& path, int rows)
     sqlite3_close(raw);
 }
 
-template <class F>
-double medianMs(F&& f, int runs)
+template <class F> double medianMs(F&& f, int runs)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {

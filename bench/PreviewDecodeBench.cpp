@@ -27,7 +27,8 @@ namespace {
 // Something a JPEG encoder has to work at, as with a photo: soft gradients,
 // shapes with edges and, when grain is not 0, sensor-like noise of +-grain
 // levels over all of it.
-QImage texturedPicture(const QSize& size, int grain) {
+QImage texturedPicture(const QSize& size, int grain)
+{
     QImage image(size, QImage::Format_RGB32);
     QPainter p(&image);
     QLinearGradient water(0, 0, size.width(), size.height());
@@ -38,8 +39,7 @@ QImage texturedPicture(const QSize& size, int grain) {
     QRandomGenerator random(42);
     p.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < 400; ++i) {
-        const QColor colour =
-            QColor::fromHsv(random.bounded(360), 100 + random.bounded(155), 80 + random.bounded(175));
+        const QColor colour = QColor::fromHsv(random.bounded(360), 100 + random.bounded(155), 80 + random.bounded(175));
         const int r = 20 + random.bounded(300);
         p.setBrush(colour);
         p.setPen(QPen(colour.darker(), 3));
@@ -62,7 +62,8 @@ QImage texturedPicture(const QSize& size, int grain) {
 
 // libjpeg-turbo's decode of the file at eighths/8 into a buffer, nothing more:
 // the file read whole and decoded from memory, its fastest way.
-void libjpegDecode(const QString& path, int eighths) {
+void libjpegDecode(const QString& path, int eighths)
+{
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     const QByteArray bytes = file.readAll();
@@ -85,25 +86,29 @@ void libjpegDecode(const QString& path, int eighths) {
     jpeg_destroy_decompress(&cinfo);
 }
 
-double elapsedMs(const std::function<void()>& work) {
+double elapsedMs(const std::function<void()>& work)
+{
     QElapsedTimer timer;
     timer.start();
     work();
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-double median(std::vector<double> ms) {
+double median(std::vector<double> ms)
+{
     std::sort(ms.begin(), ms.end());
     return ms[ms.size() / 2];
 }
 
-QString goal(const char* relation, double value) {
+QString goal(const char* relation, double value)
+{
     return value > 0 ? QStringLiteral(" (goal %1 %2)").arg(QLatin1String(relation)).arg(value) : QString();
 }
 
 // goals of 0 are not set and not printed.
 void measure(const char* label, const QString& path, const QSize& source, const QSize& box, double fullGoal,
-             double floorGoal) {
+             double floorGoal)
+{
     const int eighths = PictureLoader::jpegScaleEighths(source, box);
     QSize loaded;
     const auto viaLoader = [&] { loaded = PictureLoader::load(path, box).size(); };
@@ -124,12 +129,11 @@ void measure(const char* label, const QString& path, const QSize& source, const 
         floorMs.push_back(elapsedMs(atFloor));
     }
     const double loader = median(loaderMs), full = median(fullMs), floor = median(floorMs);
-    std::printf(
-        "%s %dx%d: loader %.1f ms, full decode+scale %.1f ms, %d/8 floor %.1f ms; full/loader = %.1fx%s, "
-        "loader/floor = %.2fx%s; result %dx%d\n",
-        label, box.width(), box.height(), loader, full, eighths, floor, full / loader,
-        qPrintable(goal(">=", fullGoal)), loader / floor, qPrintable(goal("<=", floorGoal)), loaded.width(),
-        loaded.height());
+    std::printf("%s %dx%d: loader %.1f ms, full decode+scale %.1f ms, %d/8 floor %.1f ms; full/loader = %.1fx%s, "
+                "loader/floor = %.2fx%s; result %dx%d\n",
+                label, box.width(), box.height(), loader, full, eighths, floor, full / loader,
+                qPrintable(goal(">=", fullGoal)), loader / floor, qPrintable(goal("<=", floorGoal)), loaded.width(),
+                loaded.height());
     // No loader that decodes the file can beat the floor, so this bounds full/loader.
     std::printf("%s %dx%d: full/floor = %.1fx, the most any decoding loader can reach on this file\n", label,
                 box.width(), box.height(), full / floor);
@@ -137,7 +141,8 @@ void measure(const char* label, const QString& path, const QSize& source, const 
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     const QSize source(6000, 4000);
@@ -150,8 +155,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(QDir::toNativeSeparators(path)));
             return 1;
         }
-        std::printf("picture %dx%d, baseline JPEG quality 90, grain +-%d, %.1f MB\n", source.width(),
-                    source.height(), grain, double(QFileInfo(path).size()) / 1e6);
+        std::printf("picture %dx%d, baseline JPEG quality 90, grain +-%d, %.1f MB\n", source.width(), source.height(),
+                    grain, double(QFileInfo(path).size()) / 1e6);
         measure("preview", path, source, QSize(400, 300), 4, 1.2);
         // The full-size viewer loads at screen size; no goals there, the
         // figures show what the scale choice buys.

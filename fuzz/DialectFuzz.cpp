@@ -21,22 +21,25 @@
 
 namespace {
 
-[[noreturn]] void fail(const char* what, const QString& input, const QString& output) {
-    std::fprintf(stderr, "%s\n input: %s\noutput: %s\n", what, input.toUtf8().constData(),
-                 output.toUtf8().constData());
+[[noreturn]] void fail(const char* what, const QString& input, const QString& output)
+{
+    std::fprintf(stderr, "%s\n input: %s\noutput: %s\n", what, input.toUtf8().constData(), output.toUtf8().constData());
     std::abort();
 }
 
-bool isNameChar(char16_t c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '$' || c >= 0x80;
+bool isNameChar(char16_t c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$' ||
+           c >= 0x80;
 }
 
-char16_t upper(char16_t c) {
+char16_t upper(char16_t c)
+{
     return c >= 'a' && c <= 'z' ? char16_t(c - 'a' + 'A') : c;
 }
 
-bool isQuotedColumn(QStringView quoted) {
+bool isQuotedColumn(QStringView quoted)
+{
     if (quoted.size() < 2 || quoted.front() != u'"' || quoted.back() != u'"')
         return false;
     const QStringView name = quoted.sliced(1, quoted.size() - 2);
@@ -58,7 +61,8 @@ struct Pieces {
     int plus = 0;
 };
 
-Pieces scan(const QString& s) {
+Pieces scan(const QString& s)
+{
     Pieces pieces;
     const qsizetype n = s.size();
     qsizetype i = 0;
@@ -114,7 +118,8 @@ Pieces scan(const QString& s) {
     return pieces;
 }
 
-bool mayChange(const QString& s) {
+bool mayChange(const QString& s)
+{
     if (s.contains(u'+'))
         return true;
     for (const char* word : {"WHEN", "VALUE", "INTERVAL", "COMMENT", "TRUE", "FALSE"}) {
@@ -126,7 +131,8 @@ bool mayChange(const QString& s) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     const QString input = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     const QString output = Dialect::toSqlite(input);
 

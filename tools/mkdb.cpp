@@ -73,8 +73,8 @@ void loadTexts(sqlite3* db, const char* path)
 {
     std::istringstream in(readFile(path));
     sqlite3_stmt* st = nullptr;
-    check(sqlite3_prepare_v2(db, "INSERT INTO resource (ID, RUSSIAN, ENGLISH, GERMAN) VALUES (?, ?, ?, ?)", -1,
-                             &st, nullptr),
+    check(sqlite3_prepare_v2(db, "INSERT INTO resource (ID, RUSSIAN, ENGLISH, GERMAN) VALUES (?, ?, ?, ?)", -1, &st,
+                             nullptr),
           db, "prepare text insert");
     std::string line;
     int lineNo = 0;

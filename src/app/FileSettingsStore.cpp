@@ -37,8 +37,7 @@ std::optional<int> asInteger(const QJsonValue& value)
 
 FileSettingsStore::FileSettingsStore(QString filePath)
     : m_filePath(std::move(filePath))
-{
-}
+{}
 
 bool FileSettingsStore::isAvailable() const
 {
@@ -99,7 +98,8 @@ std::optional<QJsonObject> FileSettingsStore::load() const
         return QJsonObject();
     QFile file(m_filePath);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcSettings) << "cannot read" << m_filePath << (info.isFile() ? file.errorString() : QStringLiteral("not a file"));
+        qCWarning(lcSettings) << "cannot read" << m_filePath
+                              << (info.isFile() ? file.errorString() : QStringLiteral("not a file"));
         return std::nullopt;
     }
     QJsonParseError error;
@@ -107,7 +107,8 @@ std::optional<QJsonObject> FileSettingsStore::load() const
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
         if (file.size() > 0)
             qCWarning(lcSettings) << "ignoring settings file" << m_filePath << "that is not a JSON object:"
-                                  << (error.error != QJsonParseError::NoError ? error.errorString() : QStringLiteral("other JSON"));
+                                  << (error.error != QJsonParseError::NoError ? error.errorString()
+                                                                              : QStringLiteral("other JSON"));
         return QJsonObject();
     }
     return document.object();

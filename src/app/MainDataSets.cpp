@@ -23,8 +23,9 @@ MainDataSets::MainDataSets(Database& db)
     , REEFNOTE_DATASET(StatusEditQuery, InhabitantSql::StatusEditQuery)
     , REEFNOTE_DATASET(PhotoAlbumCategoryQuery, PhotoSql::PhotoAlbumCategoryQuery)
     , REEFNOTE_DATASET(PhotoalbumQuery, PhotoSql::PhotoalbumQuery)
-    , DBISAMTable1(db, QStringLiteral("DBISAMTable1"),
-                   DataSet::tableSql(QString::fromUtf8(PhotoSql::SectionTable), QString::fromUtf8(PhotoSql::SectionFilter)))
+    , DBISAMTable1(
+          db, QStringLiteral("DBISAMTable1"),
+          DataSet::tableSql(QString::fromUtf8(PhotoSql::SectionTable), QString::fromUtf8(PhotoSql::SectionFilter)))
     , MemosTable(db, QStringLiteral("MemosTable"), DataSet::tableSql(QString::fromUtf8(NoteSql::MemosTable)))
     , REEFNOTE_DATASET(RazRemQuery, ReminderSql::RazRemQuery)
     , REEFNOTE_DATASET(RazRemDoneQuery, ReminderSql::RazRemDoneQuery)
@@ -32,18 +33,16 @@ MainDataSets::MainDataSets(Database& db)
     , REEFNOTE_DATASET(PerRemDoneQuery, ReminderSql::PerRemDoneQuery)
     , REEFNOTE_DATASET(JournalQuery, JournalSql::JournalQuery)
     , TempQuery(db, QStringLiteral("TempQuery"))
-{
-}
+{}
 
 #undef REEFNOTE_DATASET
 
 void MainDataSets::openAtCreation()
 {
     // The parameter list and the periodic reminders open at the first showing instead.
-    for (DataSet* ds : {&RLanguageQuery, &ELanguageQuery, &DLanguageQuery, &MeasuresQuery, &HydrobiontsQuery,
-                        &CatQuery, &StatusQuery, &CatEditQuery, &StatusEditQuery, &PhotoAlbumCategoryQuery,
-                        &PhotoalbumQuery, &DBISAMTable1, &MemosTable, &RazRemQuery, &RazRemDoneQuery,
-                        &PerRemDoneQuery, &JournalQuery})
+    for (DataSet* ds : {&RLanguageQuery, &ELanguageQuery, &DLanguageQuery, &MeasuresQuery, &HydrobiontsQuery, &CatQuery,
+                        &StatusQuery, &CatEditQuery, &StatusEditQuery, &PhotoAlbumCategoryQuery, &PhotoalbumQuery,
+                        &DBISAMTable1, &MemosTable, &RazRemQuery, &RazRemDoneQuery, &PerRemDoneQuery, &JournalQuery})
         ds->open();
 }
 

@@ -95,8 +95,9 @@ QImage wrongWay(const QSize& size)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(190, 40, 40), qMax(3, size.width() / 25)));
-    const QRectF box = QRectF(image.rect()).adjusted(size.width() * 0.3, size.height() * 0.2,
-                                                     -size.width() * 0.3, -size.height() * 0.2);
+    const QRectF box =
+        QRectF(image.rect())
+            .adjusted(size.width() * 0.3, size.height() * 0.2, -size.width() * 0.3, -size.height() * 0.2);
     p.drawLine(box.topLeft(), box.bottomRight());
     p.drawLine(box.topRight(), box.bottomLeft());
     return image;

@@ -15,7 +15,10 @@ QString withSeparator(const QString& folder)
     return native + QDir::separator();
 }
 
-QString ofExecutable() { return withSeparator(QCoreApplication::applicationDirPath()); }
+QString ofExecutable()
+{
+    return withSeparator(QCoreApplication::applicationDirPath());
+}
 
 QString establishPhotosFolder(const SettingsStore& store, const QString& programFolder)
 {

@@ -10,10 +10,7 @@ const QString kValueName = QStringLiteral("Reefnote");
 // The value "Reefnote" under the user's Run key: the quoted executable path.
 class RegistryStartWithSystem : public StartWithSystem {
 public:
-    QString entry() const override
-    {
-        return QSettings(kRunKey, QSettings::NativeFormat).value(kValueName).toString();
-    }
+    QString entry() const override { return QSettings(kRunKey, QSettings::NativeFormat).value(kValueName).toString(); }
 
     void enable(const QString& executablePath) override
     {

@@ -127,19 +127,21 @@ void TMainForm::buildFrame()
 void TMainForm::buildTabs()
 {
     m_photoContext.reset(new PhotoContext{
-        m_guard, m_services.prompter, [this] { return m_photosFolder; },
-        [this](int id) { return GetLanguageWord(id); },
+        m_guard, m_services.prompter, [this] { return m_photosFolder; }, [this](int id) { return GetLanguageWord(id); },
         [](const QString& path, const QSize& box) { return PictureLoader::load(path, box); },
         [this](const QString& path) { ShowPhotoFullSize(path); }, NoImageImage, WrongWayImage});
-    TabSheet1 = new ParametersTab({m_guard, m_services.prompter, m_services.clock,
-                                   [this](int id) { return GetLanguageWord(id); }},
-                                  m_data->MeasuresTypeQuery, m_data->MeasuresQuery, *m_measurements);
+    TabSheet1 = new ParametersTab(
+        {m_guard, m_services.prompter, m_services.clock, [this](int id) { return GetLanguageWord(id); }},
+        m_data->MeasuresTypeQuery, m_data->MeasuresQuery, *m_measurements);
     TabSheet8 = new JournalTab(*m_journal, *m_photoContext, m_services.clock);
     TabSheet8->setLinks({[this](bool allowed) { TabSheet1->setAppendAllowed(allowed); },
                          [this] { TabSheet1->startNewJournalEntry(); }});
 }
 
-void TMainForm::ShowPhotoFullSize(const QString& path) { ShowPhotoForm->ShowPhotoFullSize(path); }
+void TMainForm::ShowPhotoFullSize(const QString& path)
+{
+    ShowPhotoForm->ShowPhotoFullSize(path);
+}
 
 void TMainForm::buildTimers()
 {
@@ -272,7 +274,10 @@ InterfaceLanguage TMainForm::currentLanguage() const
     return InterfaceLanguage::Russian;
 }
 
-QString TMainForm::GetLanguageWord(int identifier) { return m_texts->word(currentLanguage(), identifier); }
+QString TMainForm::GetLanguageWord(int identifier)
+{
+    return m_texts->word(currentLanguage(), identifier);
+}
 
 void TMainForm::MakeLanguage()
 {
@@ -308,9 +313,15 @@ void TMainForm::N27Click()
     MakeLanguage();
 }
 
-void TMainForm::N6Click() { close(); }
+void TMainForm::N6Click()
+{
+    close();
+}
 
-void TMainForm::N2Click() { m_services.prompter.showMessage(QStringLiteral("Under construction...")); }
+void TMainForm::N2Click()
+{
+    m_services.prompter.showMessage(QStringLiteral("Under construction..."));
+}
 
 void TMainForm::Timer1Timer() {}
 
@@ -362,11 +373,11 @@ void TMainForm::firstShowing()
 
     if (store.isAvailable()) {
         restoreBounds();
-        for (const char* name : {"MEMOSNAMEGROUPBOXWIDTH", "PARAMGROUPBOXWIDTH", "JOURNALTIMEGROUPBOXWIDTH",
-                                 "PHOTOALBUMPANELWIDTH", "HYDROBIONTSLEFTPANELWIDTH", "HYDROBIONTSCATGROUPBOXWIDTH",
-                                 "JOURNALPHOTOGROUPBOXHEIGHT", "PERREMGROUPBOXHEIGHT", "RAZREMGROUPBOXHEIGHT",
-                                 "HYDROBIONTNAMECOMBOBOXITEMINDEX", "ADDJOURNALRECORD", "LATINNAMESORTRADIOBUTTON",
-                                 "WATTERPARAMETERSPERIOD"})
+        for (const char* name :
+             {"MEMOSNAMEGROUPBOXWIDTH", "PARAMGROUPBOXWIDTH", "JOURNALTIMEGROUPBOXWIDTH", "PHOTOALBUMPANELWIDTH",
+              "HYDROBIONTSLEFTPANELWIDTH", "HYDROBIONTSCATGROUPBOXWIDTH", "JOURNALPHOTOGROUPBOXHEIGHT",
+              "PERREMGROUPBOXHEIGHT", "RAZREMGROUPBOXHEIGHT", "HYDROBIONTNAMECOMBOBOXITEMINDEX", "ADDJOURNALRECORD",
+              "LATINNAMESORTRADIOBUTTON", "WATTERPARAMETERSPERIOD"})
             m_controlValues.load(store, QString::fromLatin1(name));
     }
 
@@ -433,4 +444,7 @@ void TMainForm::resizeEvent(QResizeEvent* event)
     FormResize();
 }
 
-void TMainForm::FormResize() { WarningPanel->move(width() - 45, menuBar()->height()); }
+void TMainForm::FormResize()
+{
+    WarningPanel->move(width() - 45, menuBar()->height());
+}

@@ -2,5 +2,4 @@
 
 TSetupForm::TSetupForm(QWidget* parent)
     : CaptionedDialog(QStringLiteral("TSetupForm"), QStringLiteral("Настройки программы"), 1900, parent)
-{
-}
+{}

@@ -23,15 +23,21 @@ public:
         const QVariant value = QSettings(kKey, QSettings::NativeFormat).value(name);
         qint64 number = 0;
         switch (value.metaType().id()) {
-        case QMetaType::Int: return value.toInt();
-        case QMetaType::UInt: number = value.toUInt(); break;
-        case QMetaType::LongLong: number = value.toLongLong(); break;
+        case QMetaType::Int:
+            return value.toInt();
+        case QMetaType::UInt:
+            number = value.toUInt();
+            break;
+        case QMetaType::LongLong:
+            number = value.toLongLong();
+            break;
         case QMetaType::ULongLong:
             if (value.toULongLong() > quint64(std::numeric_limits<int>::max()))
                 return std::nullopt;
             number = qint64(value.toULongLong());
             break;
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
         }
         if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
             return std::nullopt;

@@ -27,11 +27,20 @@ QString escapeStringValue(const QString& text)
     out.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'\\': out += QStringLiteral("\\\\"); break;
-        case u'\n': out += QStringLiteral("\\n"); break;
-        case u'\t': out += QStringLiteral("\\t"); break;
-        case u'\r': out += QStringLiteral("\\r"); break;
-        default: out += c;
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -49,12 +58,24 @@ QString unescapeStringValue(const QString& text)
         }
         const QChar next = text.at(++i);
         switch (next.unicode()) {
-        case u's': out += u' '; break;
-        case u'n': out += u'\n'; break;
-        case u't': out += u'\t'; break;
-        case u'r': out += u'\r'; break;
-        case u'\\': out += u'\\'; break;
-        default: out += c; out += next; // not an escape: kept as written
+        case u's':
+            out += u' ';
+            break;
+        case u'n':
+            out += u'\n';
+            break;
+        case u't':
+            out += u'\t';
+            break;
+        case u'r':
+            out += u'\r';
+            break;
+        case u'\\':
+            out += u'\\';
+            break;
+        default:
+            out += c;
+            out += next; // not an escape: kept as written
         }
     }
     return out;
@@ -102,8 +123,7 @@ QString commandOfExecLine(const QString& execLine)
 
 XdgStartWithSystem::XdgStartWithSystem(QString autostartFolder)
     : m_folder(std::move(autostartFolder))
-{
-}
+{}
 
 QString XdgStartWithSystem::defaultAutostartFolder()
 {
@@ -154,7 +174,8 @@ void XdgStartWithSystem::enable(const QString& executablePath)
         qCWarning(lcAutostart) << "cannot write" << file.fileName() << file.errorString();
         return;
     }
-    const QString text = kGroup + QStringLiteral("\nType=Application\nName=Reefnote\nExec=") + execLine(executablePath) + u'\n';
+    const QString text =
+        kGroup + QStringLiteral("\nType=Application\nName=Reefnote\nExec=") + execLine(executablePath) + u'\n';
     file.write(text.toUtf8());
     if (!file.commit())
         qCWarning(lcAutostart) << "cannot write" << file.fileName() << file.errorString();

@@ -3,12 +3,14 @@
 #include <QPainter>
 
 AnimatedPicture::AnimatedPicture(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     m_timer.setInterval(kDefaultInterval);
     connect(&m_timer, &QTimer::timeout, this, &AnimatedPicture::advance);
 }
 
-void AnimatedPicture::setFrames(const QList<QImage>& frames) {
+void AnimatedPicture::setFrames(const QList<QImage>& frames)
+{
     m_frames.clear();
     for (const QImage& frame : frames)
         m_frames << FittedImage(frame);
@@ -16,21 +18,25 @@ void AnimatedPicture::setFrames(const QList<QImage>& frames) {
     update();
 }
 
-void AnimatedPicture::start() {
+void AnimatedPicture::start()
+{
     m_timer.start();
 }
 
-void AnimatedPicture::stop() {
+void AnimatedPicture::stop()
+{
     m_timer.stop();
     showFrame(0);
 }
 
-void AnimatedPicture::advance() {
+void AnimatedPicture::advance()
+{
     if (!m_frames.isEmpty())
         showFrame((m_current + 1) % frameCount());
 }
 
-void AnimatedPicture::showFrame(int frame) {
+void AnimatedPicture::showFrame(int frame)
+{
     if (frame == m_current)
         return;
     m_current = frame;
@@ -38,7 +44,8 @@ void AnimatedPicture::showFrame(int frame) {
     emit frameChanged(m_current);
 }
 
-void AnimatedPicture::paintEvent(QPaintEvent*) {
+void AnimatedPicture::paintEvent(QPaintEvent*)
+{
     if (m_current >= frameCount())
         return;
     QPainter painter(this);

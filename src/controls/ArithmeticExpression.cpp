@@ -9,18 +9,22 @@ constexpr int kMaxDepth = 200;
 // Some locales (Swedish, for one) write negative numbers with U+2212.
 constexpr char16_t kMinusSign = u'\u2212';
 
-bool isMinus(QChar c) {
+bool isMinus(QChar c)
+{
     return c == u'-' || c == kMinusSign;
 }
-bool isDecimalPoint(QChar c) {
+bool isDecimalPoint(QChar c)
+{
     return c == u'.' || c == u',';
 }
-bool isAsciiDigit(QChar c) {
+bool isAsciiDigit(QChar c)
+{
     return c >= u'0' && c <= u'9';
 }
 } // namespace
 
-std::optional<double> ArithmeticExpression::evaluate(QStringView text) {
+std::optional<double> ArithmeticExpression::evaluate(QStringView text)
+{
     ArithmeticExpression parser(text);
     const std::optional<double> result = parser.sum();
     parser.skipSpace();
@@ -29,31 +33,36 @@ std::optional<double> ArithmeticExpression::evaluate(QStringView text) {
     return result;
 }
 
-void ArithmeticExpression::skipSpace() {
+void ArithmeticExpression::skipSpace()
+{
     while (m_pos < m_text.size() && m_text[m_pos].isSpace())
         ++m_pos;
 }
 
-bool ArithmeticExpression::nextIsDigit() const {
+bool ArithmeticExpression::nextIsDigit() const
+{
     qsizetype pos = m_pos;
     while (pos < m_text.size() && m_text[pos].isSpace())
         ++pos;
     return pos < m_text.size() && isAsciiDigit(m_text[pos]);
 }
 
-QChar ArithmeticExpression::peek() {
+QChar ArithmeticExpression::peek()
+{
     skipSpace();
     return m_pos < m_text.size() ? m_text[m_pos] : QChar();
 }
 
-bool ArithmeticExpression::take(QChar c) {
+bool ArithmeticExpression::take(QChar c)
+{
     if (peek() != c)
         return false;
     ++m_pos;
     return true;
 }
 
-std::optional<double> ArithmeticExpression::sum() {
+std::optional<double> ArithmeticExpression::sum()
+{
     std::optional<double> left = product();
     while (left) {
         const QChar op = peek();
@@ -68,7 +77,8 @@ std::optional<double> ArithmeticExpression::sum() {
     return left;
 }
 
-std::optional<double> ArithmeticExpression::product() {
+std::optional<double> ArithmeticExpression::product()
+{
     std::optional<double> left = factor();
     while (left) {
         const QChar op = peek();
@@ -89,7 +99,8 @@ std::optional<double> ArithmeticExpression::product() {
     return left;
 }
 
-std::optional<double> ArithmeticExpression::factor() {
+std::optional<double> ArithmeticExpression::factor()
+{
     if (++m_depth > kMaxDepth)
         return std::nullopt;
     std::optional<double> result;
@@ -114,7 +125,8 @@ std::optional<double> ArithmeticExpression::factor() {
     return result;
 }
 
-std::optional<double> ArithmeticExpression::number() {
+std::optional<double> ArithmeticExpression::number()
+{
     skipSpace();
     QString digits;
     bool seenPoint = false;

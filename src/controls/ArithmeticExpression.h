@@ -17,7 +17,8 @@ public:
 
 private:
     explicit ArithmeticExpression(QStringView text)
-        : m_text(text) {}
+        : m_text(text)
+    {}
 
     std::optional<double> sum();
     std::optional<double> product();

@@ -6,13 +6,15 @@
 #include <QToolButton>
 
 BrowseEdit::BrowseEdit(QWidget* parent)
-    : QLineEdit(parent) {
+    : QLineEdit(parent)
+{
     m_browse = addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
     connect(m_browse, &QAction::triggered, this, &BrowseEdit::browse);
     retranslate();
 }
 
-void BrowseEdit::browse() {
+void BrowseEdit::browse()
+{
     const QString dir = currentDir();
     const QString chosen = choose(dir.isEmpty() ? m_initialDir : dir);
     if (chosen.isEmpty())
@@ -21,7 +23,8 @@ void BrowseEdit::browse() {
     setModified(true); // the user's doing, as if typed
 }
 
-void BrowseEdit::retranslate() {
+void BrowseEdit::retranslate()
+{
     const QString name = tr("Browse");
     m_browse->setText(name);
     m_browse->setToolTip(name);
@@ -33,7 +36,8 @@ void BrowseEdit::retranslate() {
     }
 }
 
-void BrowseEdit::changeEvent(QEvent* event) {
+void BrowseEdit::changeEvent(QEvent* event)
+{
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         retranslate();

@@ -7,12 +7,14 @@
 #include <QKeyEvent>
 
 CalcEdit::CalcEdit(QWidget* parent)
-    : QLineEdit(parent) {
+    : QLineEdit(parent)
+{
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     showValue();
 }
 
-void CalcEdit::setValue(double value) {
+void CalcEdit::setValue(double value)
+{
     const bool changed = value != m_value;
     m_value = value;
     showValue();
@@ -20,7 +22,8 @@ void CalcEdit::setValue(double value) {
         emit valueChanged(m_value);
 }
 
-bool CalcEdit::evaluateText() {
+bool CalcEdit::evaluateText()
+{
     // Only what the user typed counts: re-reading our own rounded text would
     // quietly cut a value set from code to seven decimals.
     if (!isModified()) {
@@ -37,12 +40,14 @@ bool CalcEdit::evaluateText() {
     return true;
 }
 
-void CalcEdit::showValue() {
+void CalcEdit::showValue()
+{
     const auto grouping = m_editing ? NumberFormat::Grouping::Plain : NumberFormat::Grouping::Grouped;
     setText(NumberFormat::toText(m_value, locale(), kMaxDecimals, grouping));
 }
 
-void CalcEdit::keyPressEvent(QKeyEvent* event) {
+void CalcEdit::keyPressEvent(QKeyEvent* event)
+{
     // Evaluate before QLineEdit passes Enter on, so a dialog's default button
     // sees the computed value.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -52,14 +57,16 @@ void CalcEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void CalcEdit::focusInEvent(QFocusEvent* event) {
+void CalcEdit::focusInEvent(QFocusEvent* event)
+{
     m_editing = true;
     if (!isModified())
         showValue();
     QLineEdit::focusInEvent(event);
 }
 
-void CalcEdit::focusOutEvent(QFocusEvent* event) {
+void CalcEdit::focusOutEvent(QFocusEvent* event)
+{
     // A popup (the context menu) takes focus only for a moment.
     QLineEdit::focusOutEvent(event);
     if (event->reason() == Qt::PopupFocusReason)
@@ -68,7 +75,8 @@ void CalcEdit::focusOutEvent(QFocusEvent* event) {
     evaluateText();
 }
 
-void CalcEdit::changeEvent(QEvent* event) {
+void CalcEdit::changeEvent(QEvent* event)
+{
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::LocaleChange && !isModified())
         showValue();

@@ -1,7 +1,6 @@
 #include "controls/CaptionedDialog.h"
 
-CaptionedDialog::CaptionedDialog(const QString& objectName, const QString& designTitle, int titleId,
-                                 QWidget* parent)
+CaptionedDialog::CaptionedDialog(const QString& objectName, const QString& designTitle, int titleId, QWidget* parent)
     : QDialog(parent)
     , m_titleId(titleId)
 {

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-QVector<QPointF> ChartDecimator::decimate(const QVector<QPointF>& sorted, double xMin, double xMax,
-                                          int columns) {
+QVector<QPointF> ChartDecimator::decimate(const QVector<QPointF>& sorted, double xMin, double xMax, int columns)
+{
     const auto byX = [](const QPointF& p, double x) { return p.x() < x; };
     const qsizetype begin = std::lower_bound(sorted.cbegin(), sorted.cend(), xMin, byX) - sorted.cbegin();
-    const qsizetype end = std::max(
-        begin, std::upper_bound(sorted.cbegin(), sorted.cend(), xMax, [](double x, const QPointF& p) {
-                   return x < p.x();
-               }) - sorted.cbegin());
+    const qsizetype end =
+        std::max(begin, std::upper_bound(sorted.cbegin(), sorted.cend(), xMax, [](double x, const QPointF& p) {
+                            return x < p.x();
+                        }) - sorted.cbegin());
     columns = std::max(columns, 1);
 
     QVector<QPointF> kept;

@@ -7,11 +7,13 @@ namespace {
 constexpr ChartAxis kAllAxes[] = {ChartAxis::Bottom, ChartAxis::Top, ChartAxis::Left, ChartAxis::Right};
 }
 
-ChartRange::ChartRange() {
+ChartRange::ChartRange()
+{
     followData();
 }
 
-void ChartRange::setDataExtent(double xMin, double xMax, double yMin, double yMax) {
+void ChartRange::setDataExtent(double xMin, double xMax, double yMin, double yMax)
+{
     m_hasData = true;
     m_xMin = std::min(xMin, xMax);
     m_xMax = std::max(xMin, xMax);
@@ -20,22 +22,26 @@ void ChartRange::setDataExtent(double xMin, double xMax, double yMin, double yMa
     followData();
 }
 
-void ChartRange::clearData() {
+void ChartRange::clearData()
+{
     m_hasData = false;
     m_xMin = m_yMin = 0.0;
     m_xMax = m_yMax = 1.0;
     followData();
 }
 
-void ChartRange::setHorizontalLimits(double lowest, double highest, double smallestSpan) {
+void ChartRange::setHorizontalLimits(double lowest, double highest, double smallestSpan)
+{
     m_horizontal = {lowest, highest, smallestSpan};
 }
 
-void ChartRange::setVerticalLimits(double lowest, double highest, double smallestSpan) {
+void ChartRange::setVerticalLimits(double lowest, double highest, double smallestSpan)
+{
     m_vertical = {lowest, highest, smallestSpan};
 }
 
-void ChartRange::zoom(double percent) {
+void ChartRange::zoom(double percent)
+{
     for (ChartAxis which : kAllAxes) {
         const ChartAxisRange& shown = axis(which);
         const double d = shown.span() * (percent - 100.0) / 100.0;
@@ -43,21 +49,25 @@ void ChartRange::zoom(double percent) {
     }
 }
 
-void ChartRange::reset() {
+void ChartRange::reset()
+{
     for (ChartAxisRange& a : m_axes)
         a.automatic = true;
     followData();
 }
 
-void ChartRange::shiftHorizontal(double percent) {
+void ChartRange::shiftHorizontal(double percent)
+{
     shift(ChartAxis::Bottom, ChartAxis::Top, percent);
 }
 
-void ChartRange::shiftVertical(double percent) {
+void ChartRange::shiftVertical(double percent)
+{
     shift(ChartAxis::Left, ChartAxis::Right, percent);
 }
 
-void ChartRange::shift(ChartAxis first, ChartAxis second, double percent) {
+void ChartRange::shift(ChartAxis first, ChartAxis second, double percent)
+{
     for (ChartAxis which : {first, second}) {
         const ChartAxisRange& shown = axis(which);
         const double s = shown.span() * percent / 100.0;
@@ -65,7 +75,8 @@ void ChartRange::shift(ChartAxis first, ChartAxis second, double percent) {
     }
 }
 
-bool ChartRange::showFixed(ChartAxis which, double min, double max) {
+bool ChartRange::showFixed(ChartAxis which, double min, double max)
+{
     const Limits& limits = limitsOf(which);
     // min < max also rejects NaN; the limits reject the infinities.
     if (!(min < max) || min < limits.lowest || max > limits.highest || !std::isfinite(max - min) ||
@@ -75,14 +86,16 @@ bool ChartRange::showFixed(ChartAxis which, double min, double max) {
     return true;
 }
 
-void ChartRange::followData() {
+void ChartRange::followData()
+{
     for (ChartAxis which : kAllAxes) {
         if (axis(which).automatic)
             m_axes[index(which)] = automaticRange(which);
     }
 }
 
-ChartAxisRange ChartRange::automaticRange(ChartAxis which) const {
+ChartAxisRange ChartRange::automaticRange(ChartAxis which) const
+{
     const bool horizontal = isHorizontal(which);
     const double lo = horizontal ? m_xMin : m_yMin;
     const double hi = horizontal ? m_xMax : m_yMax;
@@ -95,6 +108,7 @@ ChartAxisRange ChartRange::automaticRange(ChartAxis which) const {
     return {lo - half, hi + half, true};
 }
 
-const ChartRange::Limits& ChartRange::limitsOf(ChartAxis which) const {
+const ChartRange::Limits& ChartRange::limitsOf(ChartAxis which) const
+{
     return isHorizontal(which) ? m_horizontal : m_vertical;
 }

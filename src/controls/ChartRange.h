@@ -61,9 +61,7 @@ private:
     };
 
     static constexpr int index(ChartAxis which) { return int(which); }
-    static bool isHorizontal(ChartAxis which) {
-        return which == ChartAxis::Bottom || which == ChartAxis::Top;
-    }
+    static bool isHorizontal(ChartAxis which) { return which == ChartAxis::Bottom || which == ChartAxis::Top; }
     ChartAxisRange automaticRange(ChartAxis which) const;
     const Limits& limitsOf(ChartAxis which) const;
     // Shows min..max on the axis when it is a usable range; false when refused.

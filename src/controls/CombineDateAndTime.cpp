@@ -3,6 +3,7 @@
 #include "controls/DatePicker.h"
 #include "controls/TimePicker.h"
 
-DateTime combineDateAndTime(const DatePicker& datePicker, const TimePicker& timePicker) {
+DateTime combineDateAndTime(const DatePicker& datePicker, const TimePicker& timePicker)
+{
     return datePicker.dateTime().withTimeOf(timePicker.dateTime());
 }

@@ -38,7 +38,10 @@ void DataGrid::setDataSet(DataSet* dataSet)
     selectCurrent();
 }
 
-DataSet* DataGrid::dataSet() const { return m_model->dataSet(); }
+DataSet* DataGrid::dataSet() const
+{
+    return m_model->dataSet();
+}
 
 void DataGrid::applyColumns()
 {

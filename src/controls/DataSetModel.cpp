@@ -4,8 +4,7 @@
 
 DataSetModel::DataSetModel(QObject* parent)
     : QAbstractTableModel(parent)
-{
-}
+{}
 
 void DataSetModel::setDataSet(DataSet* dataSet)
 {

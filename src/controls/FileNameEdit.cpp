@@ -7,16 +7,19 @@
 
 FileNameEdit::FileNameEdit(ChooseFile chooseFile, QWidget* parent)
     : BrowseEdit(parent)
-    , m_chooseFile(std::move(chooseFile)) {
+    , m_chooseFile(std::move(chooseFile))
+{
     browseAction()->setEnabled(bool(m_chooseFile));
     connect(this, &QLineEdit::textChanged, this, &FileNameEdit::fileNameChanged);
 }
 
-QString FileNameEdit::choose(const QString& startDir) {
+QString FileNameEdit::choose(const QString& startDir)
+{
     return m_chooseFile ? m_chooseFile(m_filter, startDir) : QString();
 }
 
-QString FileNameEdit::currentDir() const {
+QString FileNameEdit::currentDir() const
+{
     // A bare or relative name would start in whatever the working folder is.
     const QFileInfo file(fileName().trimmed());
     if (fileName().trimmed().isEmpty() || file.isRelative())
@@ -25,7 +28,8 @@ QString FileNameEdit::currentDir() const {
     return dir.isDir() ? dir.filePath() : QString();
 }
 
-QString FileNameEdit::toQtFilter(const QString& filter) {
+QString FileNameEdit::toQtFilter(const QString& filter)
+{
     if (!filter.contains(u'|'))
         return filter;
     // A description often repeats its patterns in parentheses; Qt reads the

@@ -13,7 +13,8 @@ class FittedImage {
 public:
     FittedImage() = default;
     explicit FittedImage(QImage image)
-        : m_image(std::move(image)) {}
+        : m_image(std::move(image))
+    {}
 
     const QImage& image() const { return m_image; }
     bool isNull() const { return m_image.isNull(); }

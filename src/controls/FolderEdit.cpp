@@ -5,16 +5,19 @@
 
 FolderEdit::FolderEdit(ChooseFolder chooseFolder, QWidget* parent)
     : BrowseEdit(parent)
-    , m_chooseFolder(std::move(chooseFolder)) {
+    , m_chooseFolder(std::move(chooseFolder))
+{
     browseAction()->setEnabled(bool(m_chooseFolder));
     connect(this, &QLineEdit::textChanged, this, &FolderEdit::folderChanged);
 }
 
-QString FolderEdit::choose(const QString& startDir) {
+QString FolderEdit::choose(const QString& startDir)
+{
     return m_chooseFolder ? m_chooseFolder(startDir) : QString();
 }
 
-QString FolderEdit::currentDir() const {
+QString FolderEdit::currentDir() const
+{
     const QString folder = this->folder().trimmed();
     // A relative folder would start in whatever the working folder is.
     const QFileInfo info(folder);

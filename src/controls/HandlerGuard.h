@@ -11,11 +11,12 @@
 // shown in the error box and the program goes on. Nothing throws through Qt.
 class HandlerGuard {
 public:
-    explicit HandlerGuard(Prompter& prompter) : m_prompter(prompter) {}
+    explicit HandlerGuard(Prompter& prompter)
+        : m_prompter(prompter)
+    {}
 
     // Runs f; returns false when it was stopped by an error (already shown).
-    template <class F>
-    bool run(F&& f) noexcept
+    template <class F> bool run(F&& f) noexcept
     {
         try {
             std::forward<F>(f)();
@@ -30,8 +31,7 @@ public:
 
     // A slot for Qt's connect: runs f under the guard. The signal's arguments
     // pass through when f takes them and are dropped when it takes none.
-    template <class F>
-    auto slot(F f)
+    template <class F> auto slot(F f)
     {
         return [this, f = std::move(f)](auto&&... args) {
             if constexpr (std::is_invocable_v<const F&, decltype(args)...>)

@@ -5,12 +5,14 @@
 #include <QVBoxLayout>
 
 LabeledEdit::LabeledEdit(QWidget* parent)
-    : LabeledEdit(QString(), parent) {}
+    : LabeledEdit(QString(), parent)
+{}
 
 LabeledEdit::LabeledEdit(const QString& labelText, QWidget* parent)
     : QWidget(parent)
     , m_label(new QLabel(labelText, this))
-    , m_edit(new QLineEdit(this)) {
+    , m_edit(new QLineEdit(this))
+{
     m_label->setBuddy(m_edit);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -22,26 +24,32 @@ LabeledEdit::LabeledEdit(const QString& labelText, QWidget* parent)
     connect(m_edit, &QLineEdit::textChanged, this, &LabeledEdit::textChanged);
 }
 
-QString LabeledEdit::labelText() const {
+QString LabeledEdit::labelText() const
+{
     return m_label->text();
 }
 
-void LabeledEdit::setLabelText(const QString& text) {
+void LabeledEdit::setLabelText(const QString& text)
+{
     m_label->setText(text);
 }
 
-QString LabeledEdit::text() const {
+QString LabeledEdit::text() const
+{
     return m_edit->text();
 }
 
-void LabeledEdit::setText(const QString& text) {
+void LabeledEdit::setText(const QString& text)
+{
     m_edit->setText(text);
 }
 
-int LabeledEdit::maxLength() const {
+int LabeledEdit::maxLength() const
+{
     return m_edit->maxLength();
 }
 
-void LabeledEdit::setMaxLength(int length) {
+void LabeledEdit::setMaxLength(int length)
+{
     m_edit->setMaxLength(length);
 }

@@ -28,11 +28,13 @@ constexpr double kOneSecond = 1.0 / 86400.0;
 
 const QColor kBackgroundStart(138, 138, 255);
 
-qreal msecsOnAxis(double days) {
+qreal msecsOnAxis(double days)
+{
     return qreal(DateTime(days).toQDateTime().toMSecsSinceEpoch());
 }
 
-bool isDrawable(const QPointF& p) {
+bool isDrawable(const QPointF& p)
+{
     return std::isfinite(p.y()) && p.x() >= kFirstDay && p.x() <= kDayAfterLast; // also rejects NaN x
 }
 } // namespace
@@ -43,7 +45,8 @@ LineChart::LineChart(QWidget* parent)
     , m_chart(new QChart)
     , m_series(new QLineSeries)
     , m_xAxis(new QDateTimeAxis)
-    , m_yAxis(new QValueAxis) {
+    , m_yAxis(new QValueAxis)
+{
     m_chart->setTitle(QStringLiteral("Reef"));
     m_chart->legend()->hide();
     m_chart->setAnimationOptions(QChart::NoAnimation);
@@ -88,15 +91,18 @@ LineChart::LineChart(QWidget* parent)
 
 LineChart::~LineChart() = default;
 
-QString LineChart::title() const {
+QString LineChart::title() const
+{
     return m_chart->title();
 }
 
-void LineChart::setTitle(const QString& title) {
+void LineChart::setTitle(const QString& title)
+{
     m_chart->setTitle(title);
 }
 
-void LineChart::setPoints(QVector<QPointF> points) {
+void LineChart::setPoints(QVector<QPointF> points)
+{
     points.removeIf([](const QPointF& p) { return !isDrawable(p); });
     const auto earlier = [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); };
     // Lists come newest first: turning them round is linear, sorting is not.
@@ -111,16 +117,16 @@ void LineChart::setPoints(QVector<QPointF> points) {
     if (m_points.isEmpty()) {
         m_range.clearData();
     } else {
-        const auto [lowest, highest] =
-            std::minmax_element(m_points.cbegin(), m_points.cend(),
-                                [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+        const auto [lowest, highest] = std::minmax_element(
+            m_points.cbegin(), m_points.cend(), [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
         m_range.setDataExtent(m_points.front().x(), m_points.back().x(), lowest->y(), highest->y());
     }
     applyAxes();
     redraw();
 }
 
-void LineChart::bindTo(DataSet* dataSet, const QString& xField, const QString& yField) {
+void LineChart::bindTo(DataSet* dataSet, const QString& xField, const QString& yField)
+{
     if (m_dataSet)
         disconnect(m_dataSet, nullptr, this, nullptr);
     m_dataSet = dataSet;
@@ -132,7 +138,8 @@ void LineChart::bindTo(DataSet* dataSet, const QString& xField, const QString& y
     readDataSet();
 }
 
-void LineChart::readDataSet() {
+void LineChart::readDataSet()
+{
     QVector<QPointF> points;
     if (m_dataSet && m_dataSet->isOpen()) {
         const int x = m_dataSet->fieldIndex(m_xField);
@@ -150,7 +157,8 @@ void LineChart::readDataSet() {
     setPoints(std::move(points));
 }
 
-QImage LineChart::renderToImage(const QSize& size) {
+QImage LineChart::renderToImage(const QSize& size)
+{
     if (size.isEmpty() || rect().isEmpty())
         return QImage();
     QImage image(size, QImage::Format_RGB32);
@@ -163,48 +171,56 @@ QImage LineChart::renderToImage(const QSize& size) {
     return image;
 }
 
-void LineChart::zoom(double percent) {
+void LineChart::zoom(double percent)
+{
     m_range.zoom(percent);
     applyAxes();
     redraw();
 }
 
-void LineChart::resetZoom() {
+void LineChart::resetZoom()
+{
     m_range.reset();
     applyAxes();
     redraw();
 }
 
-void LineChart::shiftHorizontal(double percent) {
+void LineChart::shiftHorizontal(double percent)
+{
     m_range.shiftHorizontal(percent);
     applyAxes();
     redraw();
 }
 
-void LineChart::shiftVertical(double percent) {
+void LineChart::shiftVertical(double percent)
+{
     m_range.shiftVertical(percent);
     applyAxes();
 }
 
-void LineChart::resizeEvent(QResizeEvent* event) {
+void LineChart::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
     m_view->setGeometry(rect());
 }
 
-bool LineChart::eventFilter(QObject* watched, QEvent* event) {
+bool LineChart::eventFilter(QObject* watched, QEvent* event)
+{
     if (watched == m_view->viewport() && event->type() == QEvent::MouseButtonDblClick)
         Q_EMIT doubleClicked();
     return QWidget::eventFilter(watched, event);
 }
 
-void LineChart::applyAxes() {
+void LineChart::applyAxes()
+{
     const ChartAxisRange& x = m_range.axis(ChartAxis::Bottom);
     m_xAxis->setRange(DateTime(x.min).toQDateTime(), DateTime(x.max).toQDateTime());
     const ChartAxisRange& y = m_range.axis(ChartAxis::Left);
     m_yAxis->setRange(y.min, y.max);
 }
 
-void LineChart::redraw() {
+void LineChart::redraw()
+{
     const ChartAxisRange& x = m_range.axis(ChartAxis::Bottom);
     m_columns = plotColumns();
     m_drawn = ChartDecimator::decimate(m_points, x.min, x.max, m_columns);
@@ -215,7 +231,8 @@ void LineChart::redraw() {
     m_series->replace(onAxis);
 }
 
-int LineChart::plotColumns() const {
+int LineChart::plotColumns() const
+{
     // Before the first layout the plot has no width yet; the widget's is close.
     const qreal width = m_chart->plotArea().width() >= 1 ? m_chart->plotArea().width() : this->width();
     return std::max(1, int(std::ceil(width * devicePixelRatioF())));

@@ -1,6 +1,7 @@
 #include "controls/NumberFormat.h"
 
-QString NumberFormat::toText(double value, const QLocale& locale, int maxDecimals, Grouping grouping) {
+QString NumberFormat::toText(double value, const QLocale& locale, int maxDecimals, Grouping grouping)
+{
     QLocale writer = locale;
     QLocale::NumberOptions options = writer.numberOptions();
     // The C locale omits group separators by default; the caller decides instead.

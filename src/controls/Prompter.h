@@ -24,7 +24,9 @@ public:
 // The prompter of the running program: Qt's dialogs over the active window.
 class DialogPrompter : public Prompter {
 public:
-    explicit DialogPrompter(QString title) : m_title(std::move(title)) {}
+    explicit DialogPrompter(QString title)
+        : m_title(std::move(title))
+    {}
     bool askYesNo(const QString& text) override;
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;

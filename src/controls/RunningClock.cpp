@@ -6,13 +6,15 @@
 
 RunningClock::RunningClock(Now now, QWidget* parent)
     : QLabel(parent)
-    , m_now(std::move(now)) {
+    , m_now(std::move(now))
+{
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &RunningClock::tick);
     setRunning(true);
 }
 
-void RunningClock::setRunning(bool running) {
+void RunningClock::setRunning(bool running)
+{
     m_running = running;
     if (running)
         tick();
@@ -20,12 +22,14 @@ void RunningClock::setRunning(bool running) {
         m_timer.stop();
 }
 
-void RunningClock::setAlarmTime(const QTime& time) {
+void RunningClock::setAlarmTime(const QTime& time)
+{
     m_alarmTime = time.isValid() ? QTime(time.hour(), time.minute(), time.second()) : QTime();
     m_alarmDay = QDate();
 }
 
-void RunningClock::tick() {
+void RunningClock::tick()
+{
     if (!m_now)
         return;
     const QDateTime moment = m_now().toLocalTime();
@@ -48,17 +52,20 @@ void RunningClock::tick() {
         scheduleNextTick(moment);
 }
 
-void RunningClock::showMoment(const QDateTime& moment) {
+void RunningClock::showMoment(const QDateTime& moment)
+{
     m_shown = moment;
     setText(locale().toString(moment.time(), LocaleFormat::longTime(locale())));
 }
 
-void RunningClock::scheduleNextTick(const QDateTime& moment) {
+void RunningClock::scheduleNextTick(const QDateTime& moment)
+{
     // Just after the next whole second, so the shown seconds turn on time.
     m_timer.start(1000 - moment.time().msec() + 5);
 }
 
-void RunningClock::changeEvent(QEvent* event) {
+void RunningClock::changeEvent(QEvent* event)
+{
     QLabel::changeEvent(event);
     if (event->type() == QEvent::LocaleChange && m_shown.isValid())
         showMoment(m_shown);

@@ -6,7 +6,8 @@
 #include <QVBoxLayout>
 
 namespace {
-QToolButton* makeArrow(Qt::ArrowType arrow, QWidget* parent) {
+QToolButton* makeArrow(Qt::ArrowType arrow, QWidget* parent)
+{
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
@@ -20,7 +21,8 @@ QToolButton* makeArrow(Qt::ArrowType arrow, QWidget* parent) {
 SpinButtonPair::SpinButtonPair(QWidget* parent)
     : QWidget(parent)
     , m_up(makeArrow(Qt::UpArrow, this))
-    , m_down(makeArrow(Qt::DownArrow, this)) {
+    , m_down(makeArrow(Qt::DownArrow, this))
+{
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -39,14 +41,16 @@ SpinButtonPair::SpinButtonPair(QWidget* parent)
     retranslate();
 }
 
-void SpinButtonPair::retranslate() {
+void SpinButtonPair::retranslate()
+{
     m_up->setAccessibleName(tr("Up"));
     m_up->setToolTip(tr("Up"));
     m_down->setAccessibleName(tr("Down"));
     m_down->setToolTip(tr("Down"));
 }
 
-void SpinButtonPair::changeEvent(QEvent* event) {
+void SpinButtonPair::changeEvent(QEvent* event)
+{
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         retranslate();

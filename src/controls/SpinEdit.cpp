@@ -8,7 +8,8 @@
 #include <limits>
 
 SpinEdit::SpinEdit(QWidget* parent)
-    : QDoubleSpinBox(parent) {
+    : QDoubleSpinBox(parent)
+{
     setDecimals(kDefaultDecimals);
     constexpr double kHuge = std::numeric_limits<double>::max();
     setRange(-kHuge, kHuge);
@@ -16,7 +17,8 @@ SpinEdit::SpinEdit(QWidget* parent)
     setValue(0.0);
 }
 
-void SpinEdit::stepBy(int steps) {
+void SpinEdit::stepBy(int steps)
+{
     // What the user typed counts before the step is added, as in QAbstractSpinBox.
     interpretText();
     // QAbstractSpinBox adds the step without rounding; setValue rounds to the
@@ -34,8 +36,8 @@ void SpinEdit::stepBy(int steps) {
         selectAll();
 }
 
-QString SpinEdit::textFromValue(double value) const {
-    const auto grouping =
-        isGroupSeparatorShown() ? NumberFormat::Grouping::Grouped : NumberFormat::Grouping::Plain;
+QString SpinEdit::textFromValue(double value) const
+{
+    const auto grouping = isGroupSeparatorShown() ? NumberFormat::Grouping::Grouped : NumberFormat::Grouping::Plain;
     return NumberFormat::toText(value, locale(), decimals(), grouping);
 }

@@ -77,9 +77,9 @@ void DataSet::readRows()
     }
     for (Field& f : fields)
         applyDisplay(f);
-    const bool layoutChanged = fields.size() != m_fields.size()
-        || !std::equal(fields.begin(), fields.end(), m_fields.begin(),
-                       [](const Field& a, const Field& b) { return a.name == b.name; });
+    const bool layoutChanged = fields.size() != m_fields.size() ||
+                               !std::equal(fields.begin(), fields.end(), m_fields.begin(),
+                                           [](const Field& a, const Field& b) { return a.name == b.name; });
     m_fields = std::move(fields);
     m_idColumn = columnOf(QStringLiteral("ID"));
 
@@ -135,9 +135,18 @@ void DataSet::notifyCurrentChanged()
         hook();
 }
 
-void DataSet::first() { moveTo(0); }
-void DataSet::next() { moveTo(m_current + 1); }
-void DataSet::prior() { moveTo(m_current - 1); }
+void DataSet::first()
+{
+    moveTo(0);
+}
+void DataSet::next()
+{
+    moveTo(m_current + 1);
+}
+void DataSet::prior()
+{
+    moveTo(m_current - 1);
+}
 
 void DataSet::moveTo(int index)
 {
@@ -172,7 +181,10 @@ int DataSet::columnOf(const QString& field) const
     return -1;
 }
 
-int DataSet::fieldIndex(const QString& name) const { return columnOf(name); }
+int DataSet::fieldIndex(const QString& name) const
+{
+    return columnOf(name);
+}
 
 const std::vector<SqlValue>* DataSet::readRow() const
 {
@@ -195,12 +207,30 @@ SqlValue DataSet::value(const QString& field) const
     return row ? (*row)[column] : SqlValue();
 }
 
-int DataSet::asInt(const QString& field) const { return int(SqlValues::toInt64(value(field))); }
-double DataSet::asFloat(const QString& field) const { return SqlValues::toDouble(value(field)); }
-QString DataSet::asString(const QString& field) const { return SqlValues::toText(value(field)); }
-DateTime DataSet::asDateTime(const QString& field) const { return DateTime(SqlValues::toDouble(value(field))); }
-bool DataSet::asBool(const QString& field) const { return SqlValues::toBool(value(field)); }
-bool DataSet::isNull(const QString& field) const { return SqlValues::isNull(value(field)); }
+int DataSet::asInt(const QString& field) const
+{
+    return int(SqlValues::toInt64(value(field)));
+}
+double DataSet::asFloat(const QString& field) const
+{
+    return SqlValues::toDouble(value(field));
+}
+QString DataSet::asString(const QString& field) const
+{
+    return SqlValues::toText(value(field));
+}
+DateTime DataSet::asDateTime(const QString& field) const
+{
+    return DateTime(SqlValues::toDouble(value(field)));
+}
+bool DataSet::asBool(const QString& field) const
+{
+    return SqlValues::toBool(value(field));
+}
+bool DataSet::isNull(const QString& field) const
+{
+    return SqlValues::isNull(value(field));
+}
 
 SqlValue DataSet::valueAt(int row, int column) const
 {

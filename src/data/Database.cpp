@@ -48,7 +48,10 @@ Database::~Database()
         sqlite3_close_v2(m_db);
 }
 
-QString Database::lastError() const { return QString::fromUtf8(sqlite3_errmsg(m_db)); }
+QString Database::lastError() const
+{
+    return QString::fromUtf8(sqlite3_errmsg(m_db));
+}
 
 void Database::raise(const QString& context) const
 {
@@ -69,8 +72,8 @@ void Database::execute(const QString& sql)
 
 bool Database::hasTable(const QString& name)
 {
-    PreparedStatement st(*this, prepare(QStringLiteral(
-                                    "SELECT 1 FROM sqlite_master WHERE type='table' AND name=?1 COLLATE NOCASE")));
+    PreparedStatement st(
+        *this, prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?1 COLLATE NOCASE")));
     const QByteArray utf8 = name.toUtf8();
     sqlite3_bind_text(st.get(), 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
     const int rc = sqlite3_step(st.get());
@@ -79,7 +82,10 @@ bool Database::hasTable(const QString& name)
     return rc == SQLITE_ROW;
 }
 
-bool Database::inTransaction() const { return sqlite3_get_autocommit(m_db) == 0; }
+bool Database::inTransaction() const
+{
+    return sqlite3_get_autocommit(m_db) == 0;
+}
 
 sqlite3_stmt* Database::prepare(const QString& sqliteSql)
 {

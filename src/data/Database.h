@@ -42,7 +42,10 @@ private:
 class PreparedStatement {
 public:
     PreparedStatement() = default;
-    PreparedStatement(Database& db, sqlite3_stmt* stmt) : m_db(&db), m_stmt(stmt) {}
+    PreparedStatement(Database& db, sqlite3_stmt* stmt)
+        : m_db(&db)
+        , m_stmt(stmt)
+    {}
     ~PreparedStatement();
     PreparedStatement(PreparedStatement&& other) noexcept;
     PreparedStatement& operator=(PreparedStatement&& other) noexcept;

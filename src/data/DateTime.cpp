@@ -26,7 +26,10 @@ DateTime DateTime::fromDateAndTime(const QDate& date, const QTime& time)
     return DateTime(double(day) + double(ms) / kMsPerDay);
 }
 
-DateTime DateTime::fromDate(const QDate& date) { return fromDateAndTime(date, QTime(0, 0)); }
+DateTime DateTime::fromDate(const QDate& date)
+{
+    return fromDateAndTime(date, QTime(0, 0));
+}
 
 DateTime DateTime::fromQDateTime(const QDateTime& moment)
 {
@@ -50,13 +53,25 @@ QTime DateTime::time() const
     return QTime::fromMSecsSinceStartOfDay(int(ms));
 }
 
-QDateTime DateTime::toQDateTime() const { return QDateTime(date(), time()); }
+QDateTime DateTime::toQDateTime() const
+{
+    return QDateTime(date(), time());
+}
 
-DateTime DateTime::datePart() const { return fromDate(date()); }
+DateTime DateTime::datePart() const
+{
+    return fromDate(date());
+}
 
-DateTime DateTime::withTimeOf(const DateTime& other) const { return fromDateAndTime(date(), other.time()); }
+DateTime DateTime::withTimeOf(const DateTime& other) const
+{
+    return fromDateAndTime(date(), other.time());
+}
 
-bool DateTime::isMidnight() const { return time() == QTime(0, 0); }
+bool DateTime::isMidnight() const
+{
+    return time() == QTime(0, 0);
+}
 
 // The same formats as the pickers and the clock show: a four-digit year, no time zone.
 QString DateTime::toShortDateText() const

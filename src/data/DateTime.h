@@ -9,7 +9,9 @@
 class DateTime {
 public:
     constexpr DateTime() = default;
-    constexpr explicit DateTime(double days) : m_days(days) {}
+    constexpr explicit DateTime(double days)
+        : m_days(days)
+    {}
 
     static DateTime fromQDateTime(const QDateTime& moment);
     static DateTime fromDate(const QDate& date);

@@ -18,30 +18,36 @@ struct Token {
 
 enum class Output { Same, Quoted, One, Zero, Concat };
 
-bool isSpace(char16_t c) {
+bool isSpace(char16_t c)
+{
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
-bool isDigit(char16_t c) {
+bool isDigit(char16_t c)
+{
     return c >= '0' && c <= '9';
 }
-bool isHexDigit(char16_t c) {
+bool isHexDigit(char16_t c)
+{
     return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 // As in SQLite: ASCII letters, digits, "_", "$" and every non-ASCII character.
-bool isNameChar(char16_t c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || isDigit(c) || c == '_' || c == '$' ||
-           c >= 0x80;
+bool isNameChar(char16_t c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || isDigit(c) || c == '_' || c == '$' || c >= 0x80;
 }
-bool isNameStart(char16_t c) {
+bool isNameStart(char16_t c)
+{
     return isNameChar(c) && !isDigit(c) && c != '$';
 }
 
 class Tokenizer {
 public:
     explicit Tokenizer(QStringView sql)
-        : m_sql(sql) {}
+        : m_sql(sql)
+    {}
 
-    std::vector<Token> run() {
+    std::vector<Token> run()
+    {
         std::vector<Token> tokens;
         qsizetype i = 0;
         while (i < m_sql.size()) {
@@ -58,7 +64,8 @@ private:
 
     // Up to and with the closing quote; a doubled quote stands for one inside.
     // An unclosed quote runs to the end of the text.
-    qsizetype quoted(qsizetype i, char16_t quote) const {
+    qsizetype quoted(qsizetype i, char16_t quote) const
+    {
         for (qsizetype j = i + 1; j < m_sql.size(); ++j) {
             if (m_sql[j] != quote)
                 continue;
@@ -69,13 +76,15 @@ private:
         return m_sql.size();
     }
 
-    qsizetype whileNameChar(qsizetype j) const {
+    qsizetype whileNameChar(qsizetype j) const
+    {
         while (j < m_sql.size() && isNameChar(m_sql[j].unicode()))
             ++j;
         return j;
     }
 
-    qsizetype number(qsizetype i) const {
+    qsizetype number(qsizetype i) const
+    {
         qsizetype j = i;
         if (at(j) == '0' && (at(j + 1) == 'x' || at(j + 1) == 'X') && isHexDigit(at(j + 2))) {
             j += 2;
@@ -100,7 +109,8 @@ private:
         return whileNameChar(j);
     }
 
-    qsizetype scan(qsizetype i, Kind& kind) const {
+    qsizetype scan(qsizetype i, Kind& kind) const
+    {
         const char16_t c = at(i);
         const char16_t next = at(i + 1);
         if (isSpace(c)) {
@@ -162,8 +172,7 @@ private:
         if (c == '-' && next == '>')
             return at(i + 2) == '>' ? i + 3 : i + 2;
         if ((c == '|' && next == '|') || (c == '<' && (next == '=' || next == '>' || next == '<')) ||
-            (c == '>' && (next == '=' || next == '>')) || (c == '!' && next == '=') ||
-            (c == '=' && next == '='))
+            (c == '>' && (next == '=' || next == '>')) || (c == '!' && next == '=') || (c == '=' && next == '='))
             return i + 2;
         return i + 1;
     }
@@ -172,7 +181,8 @@ private:
 };
 
 // ASCII case only, as SQLite compares keywords; `upper` is in capitals.
-bool isWord(QStringView text, const char* upper) {
+bool isWord(QStringView text, const char* upper)
+{
     qsizetype i = 0;
     for (; upper[i] != '\0'; ++i) {
         if (i >= text.size())
@@ -186,7 +196,8 @@ bool isWord(QStringView text, const char* upper) {
     return i == text.size();
 }
 
-bool isAnyWord(QStringView text, std::initializer_list<const char*> words) {
+bool isAnyWord(QStringView text, std::initializer_list<const char*> words)
+{
     for (const char* word : words) {
         if (isWord(text, word))
             return true;
@@ -195,17 +206,19 @@ bool isAnyWord(QStringView text, std::initializer_list<const char*> words) {
 }
 
 // Words that are never an operand, so that "WHERE (" does not read as a call.
-bool isKeyword(QStringView word) {
-    return isAnyWord(
-        word, {"SELECT", "FROM",  "WHERE",     "AND",     "OR",       "NOT",     "ON",     "SET",    "VALUES",
-               "IN",     "IS",    "AS",        "BY",      "ORDER",    "GROUP",   "HAVING", "LIMIT",  "OFFSET",
-               "JOIN",   "LEFT",  "INNER",     "OUTER",   "CROSS",    "NATURAL", "USING",  "INTO",   "LIKE",
-               "GLOB",   "MATCH", "REGEXP",    "BETWEEN", "ESCAPE",   "CASE",    "THEN",   "ELSE",   "END",
-               "EXISTS", "UNION", "INTERSECT", "EXCEPT",  "DISTINCT", "ALL",     "UPDATE", "DELETE", "INSERT",
-               "ASC",    "DESC",  "COLLATE",   "WITH",    "RETURNING"});
+bool isKeyword(QStringView word)
+{
+    return isAnyWord(word,
+                     {"SELECT", "FROM",  "WHERE",     "AND",     "OR",       "NOT",     "ON",     "SET",    "VALUES",
+                      "IN",     "IS",    "AS",        "BY",      "ORDER",    "GROUP",   "HAVING", "LIMIT",  "OFFSET",
+                      "JOIN",   "LEFT",  "INNER",     "OUTER",   "CROSS",    "NATURAL", "USING",  "INTO",   "LIKE",
+                      "GLOB",   "MATCH", "REGEXP",    "BETWEEN", "ESCAPE",   "CASE",    "THEN",   "ELSE",   "END",
+                      "EXISTS", "UNION", "INTERSECT", "EXCEPT",  "DISTINCT", "ALL",     "UPDATE", "DELETE", "INSERT",
+                      "ASC",    "DESC",  "COLLATE",   "WITH",    "RETURNING"});
 }
 
-bool isColumnToQuote(QStringView word) {
+bool isColumnToQuote(QStringView word)
+{
     return isAnyWord(word, {"WHEN", "VALUE", "INTERVAL", "COMMENT"});
 }
 
@@ -221,9 +234,11 @@ public:
     Translator(QStringView sql, const std::vector<Token>& tokens)
         : m_sql(sql)
         , m_tokens(tokens)
-        , m_output(tokens.size(), Output::Same) {}
+        , m_output(tokens.size(), Output::Same)
+    {}
 
-    QString run() {
+    QString run()
+    {
         m_levels.push_back(Level{});
         for (qsizetype i = 0; i < qsizetype(m_tokens.size()); ++i) {
             const Kind kind = m_tokens[size_t(i)].kind;
@@ -259,24 +274,28 @@ private:
         qsizetype pendingDot = -1;
     };
 
-    QStringView text(qsizetype i) const {
+    QStringView text(qsizetype i) const
+    {
         const Token& t = m_tokens[size_t(i)];
         return m_sql.sliced(t.start, t.length);
     }
 
-    bool isPunct(qsizetype i, QStringView what) const {
+    bool isPunct(qsizetype i, QStringView what) const
+    {
         return i >= 0 && m_tokens[size_t(i)].kind == Kind::Punct && text(i) == what;
     }
 
-    bool blocksChain(qsizetype i) const {
+    bool blocksChain(qsizetype i) const
+    {
         if (i < 0 || m_tokens[size_t(i)].kind != Kind::Punct)
             return false;
         const QStringView t = text(i);
-        return t == u"+" || t == u"-" || t == u"*" || t == u"/" || t == u"%" || t == u"~" || t == u"||" ||
-               t == u"->" || t == u"->>";
+        return t == u"+" || t == u"-" || t == u"*" || t == u"/" || t == u"%" || t == u"~" || t == u"||" || t == u"->" ||
+               t == u"->>";
     }
 
-    qsizetype nextSignificant(qsizetype i) const {
+    qsizetype nextSignificant(qsizetype i) const
+    {
         for (++i; i < qsizetype(m_tokens.size()); ++i) {
             const Kind kind = m_tokens[size_t(i)].kind;
             if (kind != Kind::Space && kind != Kind::Comment)
@@ -285,7 +304,8 @@ private:
         return -1;
     }
 
-    void operand(Level& level, qsizetype first, qsizetype before, bool isText, bool isName) {
+    void operand(Level& level, qsizetype first, qsizetype before, bool isText, bool isName)
+    {
         switch (level.state) {
         case State::AfterPlus:
             m_plus.push_back(level.pendingPlus);
@@ -308,12 +328,14 @@ private:
         level.lastIsName = isName;
     }
 
-    void other(Level& level, qsizetype i) {
+    void other(Level& level, qsizetype i)
+    {
         finish(level, i);
         level.other = true;
     }
 
-    void finish(Level& level, qsizetype after) {
+    void finish(Level& level, qsizetype after)
+    {
         if (level.state == State::Idle)
             return;
         if (level.state == State::AfterPlus) {
@@ -329,7 +351,8 @@ private:
     }
 
     // A "." after a name that is not followed by a name is a token of its own.
-    void resolveDot(Level& level) {
+    void resolveDot(Level& level)
+    {
         if (level.pendingDot < 0)
             return;
         const qsizetype dot = level.pendingDot;
@@ -339,7 +362,8 @@ private:
 
     // A digit written right after "?" or "?7" would join the parameter, and after
     // "0e-" the number; those texts are faulty already and are left as they are.
-    bool digitWouldJoin(qsizetype i) const {
+    bool digitWouldJoin(qsizetype i) const
+    {
         if (i < 1)
             return false;
         const Token& before = m_tokens[size_t(i - 1)];
@@ -352,7 +376,8 @@ private:
         return number.kind == Kind::Number && (last == 'e' || last == 'E');
     }
 
-    void word(qsizetype i) {
+    void word(qsizetype i)
+    {
         Level& level = m_levels.back();
         const QStringView w = text(i);
         if (isWord(w, "CASE"))
@@ -372,9 +397,9 @@ private:
         if (isWord(w, "TRUE") || isWord(w, "FALSE")) {
             // Beside a dot it names a table or column, after AS it is an alias.
             const qsizetype next = nextSignificant(i);
-            const bool name = isPunct(m_previous, u".") || (next >= 0 && text(next).startsWith(u'.')) ||
-                              (m_previous >= 0 && m_tokens[size_t(m_previous)].kind == Kind::Word &&
-                               isWord(text(m_previous), "AS"));
+            const bool name =
+                isPunct(m_previous, u".") || (next >= 0 && text(next).startsWith(u'.')) ||
+                (m_previous >= 0 && m_tokens[size_t(m_previous)].kind == Kind::Word && isWord(text(m_previous), "AS"));
             if (!name && !digitWouldJoin(i))
                 m_output[size_t(i)] = isWord(w, "TRUE") ? Output::One : Output::Zero;
             operand(level, i, m_previous, false, name);
@@ -387,7 +412,8 @@ private:
         operand(level, i, m_previous, false, true);
     }
 
-    void token(qsizetype i) {
+    void token(qsizetype i)
+    {
         const Token& t = m_tokens[size_t(i)];
         Level& level = m_levels.back();
 
@@ -451,7 +477,8 @@ private:
         }
     }
 
-    QString write() const {
+    QString write() const
+    {
         QString out;
         out.reserve(m_sql.size() + m_sql.size() / 8 + 16);
         for (size_t i = 0; i < m_tokens.size(); ++i) {
@@ -464,8 +491,7 @@ private:
             case Output::Quoted: {
                 // A quote right beside would merge with ours into one name.
                 const bool quoteBefore = t.start > 0 && m_sql[t.start - 1] == u'"';
-                const bool quoteAfter =
-                    t.start + t.length < m_sql.size() && m_sql[t.start + t.length] == u'"';
+                const bool quoteAfter = t.start + t.length < m_sql.size() && m_sql[t.start + t.length] == u'"';
                 if (quoteBefore)
                     out += u' ';
                 out += u'"';
@@ -502,7 +528,8 @@ private:
 
 namespace Dialect {
 
-QString toSqlite(const QString& sql) {
+QString toSqlite(const QString& sql)
+{
     const std::vector<Token> tokens = Tokenizer(sql).run();
     return Translator(sql, tokens).run();
 }

@@ -4,7 +4,8 @@
 
 namespace {
 // Applies change to the parts of a Qt date/time format outside single quotes.
-template <typename Change> QString changeUnquoted(const QString& format, Change change) {
+template <typename Change> QString changeUnquoted(const QString& format, Change change)
+{
     QString result;
     QString plain;
     bool quoted = false;
@@ -26,21 +27,24 @@ template <typename Change> QString changeUnquoted(const QString& format, Change 
 }
 } // namespace
 
-QString LocaleFormat::shortDate(const QLocale& locale) {
+QString LocaleFormat::shortDate(const QLocale& locale)
+{
     return withFullYear(locale.dateFormat(QLocale::ShortFormat));
 }
 
-QString LocaleFormat::longTime(const QLocale& locale) {
+QString LocaleFormat::longTime(const QLocale& locale)
+{
     return withoutTimeZone(locale.timeFormat(QLocale::LongFormat));
 }
 
-QString LocaleFormat::withFullYear(const QString& format) {
+QString LocaleFormat::withFullYear(const QString& format)
+{
     static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
-    return changeUnquoted(format,
-                          [](QString part) { return part.replace(twoDigitYear, QStringLiteral("yyyy")); });
+    return changeUnquoted(format, [](QString part) { return part.replace(twoDigitYear, QStringLiteral("yyyy")); });
 }
 
-QString LocaleFormat::withoutTimeZone(const QString& format) {
+QString LocaleFormat::withoutTimeZone(const QString& format)
+{
     static const QRegularExpression zone(QStringLiteral("\\s*t+"));
     return changeUnquoted(format, [](QString part) { return part.remove(zone); }).trimmed();
 }

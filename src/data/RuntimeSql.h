@@ -8,17 +8,16 @@
 class RuntimeSql {
 public:
     template <size_t N>
-    explicit RuntimeSql(const char (&fixed)[N]) : m_text(QString::fromUtf8(fixed, N - 1))
-    {
-    }
+    explicit RuntimeSql(const char (&fixed)[N])
+        : m_text(QString::fromUtf8(fixed, N - 1))
+    {}
 
     RuntimeSql& id(int identifier)
     {
         m_text += QString::number(identifier);
         return *this;
     }
-    template <size_t N>
-    RuntimeSql& fixed(const char (&piece)[N])
+    template <size_t N> RuntimeSql& fixed(const char (&piece)[N])
     {
         m_text += QString::fromUtf8(piece, N - 1);
         return *this;
@@ -29,6 +28,8 @@ public:
     const QString& text() const { return m_text; }
 
 private:
-    explicit RuntimeSql(QString text) : m_text(std::move(text)) {}
+    explicit RuntimeSql(QString text)
+        : m_text(std::move(text))
+    {}
     QString m_text;
 };

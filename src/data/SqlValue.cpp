@@ -37,7 +37,10 @@ QString toText(const SqlValue& v)
     return QString();
 }
 
-bool toBool(const SqlValue& v) { return toInt64(v) != 0 || toDouble(v) != 0.0; }
+bool toBool(const SqlValue& v)
+{
+    return toInt64(v) != 0 || toDouble(v) != 0.0;
+}
 
 QString formatNumber(double value)
 {

@@ -14,7 +14,10 @@ qint64 toInt64(const SqlValue& v);
 double toDouble(const SqlValue& v);
 QString toText(const SqlValue& v);
 bool toBool(const SqlValue& v);
-inline bool isNull(const SqlValue& v) { return std::holds_alternative<std::monostate>(v); }
+inline bool isNull(const SqlValue& v)
+{
+    return std::holds_alternative<std::monostate>(v);
+}
 // A number in the general format: up to 15 significant digits, the locale's decimal separator.
 QString formatNumber(double value);
 } // namespace SqlValues

@@ -9,8 +9,7 @@ Statement::Statement(Database& db, QString name, QString sql)
     : m_db(db)
     , m_name(std::move(name))
     , m_sql(std::move(sql))
-{
-}
+{}
 
 void Statement::setSql(const QString& sql)
 {
@@ -19,7 +18,10 @@ void Statement::setSql(const QString& sql)
     m_prepared = PreparedStatement();
 }
 
-void Statement::raise() const { m_db.raise(); }
+void Statement::raise() const
+{
+    m_db.raise();
+}
 
 sqlite3_stmt* Statement::bound()
 {

@@ -10,8 +10,7 @@ AquariumJournal::AquariumJournal(Database& db, DataSet& journalQuery, DataSet& t
     , m_add(db, QStringLiteral("AddJournalQuery"), QString::fromUtf8(JournalSql::AddJournalQuery))
     , m_update(db, QStringLiteral("UpdateJournalQuery"), QString::fromUtf8(JournalSql::UpdateJournalQuery))
     , m_delete(db, QStringLiteral("DeleteJournalQuery"), QString::fromUtf8(JournalSql::DeleteJournalQuery))
-{
-}
+{}
 
 int AquariumJournal::AddJournalEntry(DateTime eventTime, const QString& text)
 {

@@ -85,8 +85,8 @@ void JournalTab::buildLayout()
     JournalMemo->setAccessibleName(GroupBox29->title());
     Label5 = named(new QLabel(QStringLiteral("Фотография:")), "Label5");
     FilenameEdit3 = named(new FileNameEdit([this](const QString& filter, const QString& start) {
-        return m_photos.prompter.chooseOpenFile(filter, start);
-    }),
+                              return m_photos.prompter.chooseOpenFile(filter, start);
+                          }),
                           "FilenameEdit3");
     FilenameEdit3->setFilter(QString::fromUtf8(kPictureFilter));
     FilenameEdit3->setReadOnly(true);
@@ -203,7 +203,10 @@ void JournalTab::bindLayout(ControlValues& values)
         });
 }
 
-void JournalTab::showToday() { Label26->setText(m_clock.today().toShortDateText()); }
+void JournalTab::showToday()
+{
+    Label26->setText(m_clock.today().toShortDateText());
+}
 
 void JournalTab::JournalDataSourceDataChange()
 {
@@ -228,7 +231,10 @@ void JournalTab::BitBtn15Click()
     JournalMemo->setFocus();
 }
 
-void JournalTab::JournalMemoChange() { BitBtn16->setEnabled(true); }
+void JournalTab::JournalMemoChange()
+{
+    BitBtn16->setEnabled(true);
+}
 
 void JournalTab::BitBtn16Click()
 {

@@ -27,7 +27,10 @@ PhotoField::PhotoField(PhotoContext& context, FileNameEdit* edit, PictureBox* pr
     showPreview();
 }
 
-QString PhotoField::reference() const { return m_edit->fileName(); }
+QString PhotoField::reference() const
+{
+    return m_edit->fileName();
+}
 
 void PhotoField::setReference(const QString& reference)
 {
@@ -63,7 +66,10 @@ void PhotoField::showPreview()
         m_preview->setImage(m_failure == FailurePreview::WrongPicture ? m_context.wrongImage : m_context.noImage);
 }
 
-void PhotoField::ClearClick() { m_edit->setFileName(QString()); }
+void PhotoField::ClearClick()
+{
+    m_edit->setFileName(QString());
+}
 
 void PhotoField::CopyClick()
 {
@@ -79,7 +85,8 @@ void PhotoField::CopyClick()
         return;
     case PhotoReferences::CopyResult::Status::Failed:
         // The reference keeps naming the chosen file rather than a copy that is not there.
-        m_context.prompter.showMessage(m_context.word(1025) + QLatin1Char(' ') + HandlerGuard::withFullStop(result.error));
+        m_context.prompter.showMessage(m_context.word(1025) + QLatin1Char(' ') +
+                                       HandlerGuard::withFullStop(result.error));
         return;
     case PhotoReferences::CopyResult::Status::Copied:
         m_edit->setFileName(result.reference);

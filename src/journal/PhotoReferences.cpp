@@ -22,7 +22,10 @@ QString directoryPart(const QString& reference)
     return QString();
 }
 
-QString fileNamePart(const QString& reference) { return reference.mid(directoryPart(reference).size()); }
+QString fileNamePart(const QString& reference)
+{
+    return reference.mid(directoryPart(reference).size());
+}
 
 QString ResolvePhotoPath(const QString& photosFolder, const QString& reference)
 {

@@ -2,5 +2,4 @@
 
 THydrobiontJournalForm::THydrobiontJournalForm(QWidget* parent)
     : CaptionedDialog(QStringLiteral("THydrobiontJournalForm"), QStringLiteral("Журнал гидробионта"), 1720, parent)
-{
-}
+{}

@@ -6,8 +6,7 @@ LanguageTexts::LanguageTexts(DataSet& russian, DataSet& english, DataSet& german
     : m_russian(russian)
     , m_english(english)
     , m_german(german)
-{
-}
+{}
 
 QString LanguageTexts::word(InterfaceLanguage language, int identifier)
 {

@@ -12,8 +12,7 @@ Measurements::Measurements(Database& db, DataSet& history, DataSet& tempQuery, A
     , m_journal(journal)
     , m_add(db, QStringLiteral("AddQuery"), QString::fromUtf8(ParameterSql::AddMeasureQuery))
     , m_update(db, QStringLiteral("UpdateMeasuresQuery"), QString::fromUtf8(ParameterSql::UpdateMeasuresQuery))
-{
-}
+{}
 
 int Measurements::AddMeasurement(const Entry& entry)
 {

@@ -7,7 +7,8 @@
 
 namespace {
 void setValues(Statement& st, const QString& name, const QString& comment, double def, double step,
-               const QString& journalTemplate) {
+               const QString& journalTemplate)
+{
     st.setParam(QStringLiteral("PARAM"), name);
     st.setParam(QStringLiteral("COMMENT"), comment);
     st.setParam(QStringLiteral("DEF"), def);
@@ -22,10 +23,12 @@ ParameterDefinitions::ParameterDefinitions(Database& db, DataSet& mainParameterL
     , m_list(db, QStringLiteral("p_type_Query"), QString::fromUtf8(ParameterSql::p_type_Query))
     , m_add(db, QStringLiteral("AddQuery"), QString::fromUtf8(ParameterSql::AddQuery))
     , m_update(db, QStringLiteral("UpdateQuery"), QString::fromUtf8(ParameterSql::UpdateQuery))
-    , m_temp(db, QStringLiteral("TempQuery")) {}
+    , m_temp(db, QStringLiteral("TempQuery"))
+{}
 
 int ParameterDefinitions::AddParameter(const QString& name, const QString& comment, double def, double step,
-                                       const QString& journalTemplate) {
+                                       const QString& journalTemplate)
+{
     const int id = NextId(m_temp, QString::fromUtf8(ParameterSql::ParameterTable));
     m_add.setParam(QStringLiteral("ID"), id);
     setValues(m_add, name, comment, def, step, journalTemplate);
@@ -35,8 +38,9 @@ int ParameterDefinitions::AddParameter(const QString& name, const QString& comme
     return id;
 }
 
-void ParameterDefinitions::UpdateParameter(int id, const QString& name, const QString& comment, double def,
-                                           double step, const QString& journalTemplate) {
+void ParameterDefinitions::UpdateParameter(int id, const QString& name, const QString& comment, double def, double step,
+                                           const QString& journalTemplate)
+{
     setValues(m_update, name, comment, def, step, journalTemplate);
     m_update.setParam(QStringLiteral("ID"), id);
     m_list.close();
@@ -53,7 +57,8 @@ void ParameterDefinitions::UpdateParameter(int id, const QString& name, const QS
     reopenMainList();
 }
 
-void ParameterDefinitions::DeleteParameter(int id) {
+void ParameterDefinitions::DeleteParameter(int id)
+{
     {
         // Measurements without their parameter would be unreachable rows.
         Transaction transaction(m_db);
@@ -65,7 +70,8 @@ void ParameterDefinitions::DeleteParameter(int id) {
     reopenMainList();
 }
 
-void ParameterDefinitions::MoveParameter(int id, int neighbourId) {
+void ParameterDefinitions::MoveParameter(int id, int neighbourId)
+{
     const int a = id;
     const int b = neighbourId;
     // At the first or last row the neighbour is the parameter itself: the
@@ -77,16 +83,9 @@ void ParameterDefinitions::MoveParameter(int id, int neighbourId) {
         runBuilt(RuntimeSql(ParameterSql::ParkParameter).id(a).text());
         runBuilt(RuntimeSql(ParameterSql::ParkMeasures).id(a).text());
         runBuilt(RuntimeSql(ParameterSql::SetParameterId).id(a).fixed(ParameterSql::WhereId).id(b).text());
-        runBuilt(RuntimeSql(ParameterSql::SetMeasuresParameter)
-                     .id(a)
-                     .fixed(ParameterSql::WhereParameter)
-                     .id(b)
-                     .text());
+        runBuilt(RuntimeSql(ParameterSql::SetMeasuresParameter).id(a).fixed(ParameterSql::WhereParameter).id(b).text());
         runBuilt(RuntimeSql(ParameterSql::SetParameterId).id(b).fixed(ParameterSql::WhereIdParked).text());
-        runBuilt(RuntimeSql(ParameterSql::SetMeasuresParameter)
-                     .id(b)
-                     .fixed(ParameterSql::WhereParameterParked)
-                     .text());
+        runBuilt(RuntimeSql(ParameterSql::SetMeasuresParameter).id(b).fixed(ParameterSql::WhereParameterParked).text());
         transaction.commit();
     }
     m_list.close();
@@ -95,17 +94,20 @@ void ParameterDefinitions::MoveParameter(int id, int neighbourId) {
     reopenMainList();
 }
 
-void ParameterDefinitions::closeDataSets() {
+void ParameterDefinitions::closeDataSets()
+{
     m_list.close();
     m_temp.close();
 }
 
-void ParameterDefinitions::runBuilt(const QString& text) {
+void ParameterDefinitions::runBuilt(const QString& text)
+{
     m_temp.setSql(text);
     m_temp.execute();
 }
 
-void ParameterDefinitions::reopenMainList() {
+void ParameterDefinitions::reopenMainList()
+{
     m_mainList.close();
     m_mainList.open();
 }

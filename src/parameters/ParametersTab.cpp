@@ -160,8 +160,8 @@ QWidget* ParametersTab::buildEntry()
     CheckBox6 = named(new QCheckBox(QStringLiteral(" Текущие дата/время")), "CheckBox6");
     CheckBox6->setChecked(true);
     layout->addWidget(CheckBox6);
-    auto* moment = named(new MomentPanel([this] { return m_services.clock.now().toQDateTime(); }),
-                         "ParametersMomentPanel");
+    auto* moment =
+        named(new MomentPanel([this] { return m_services.clock.now().toQDateTime(); }), "ParametersMomentPanel");
     Label1 = named(new QLabel(QStringLiteral("Дата:")), "Label1");
     Label2 = named(new QLabel(QStringLiteral("Время:")), "Label2");
     moment->setPickerLabels(Label1, Label2);
@@ -310,8 +310,7 @@ void ParametersTab::bindLayout(ControlValues& values)
     values.bind(
         QStringLiteral("ADDJOURNALRECORD"), [this] { return CheckBox7->isChecked() ? 1 : 0; },
         [this](int on) { CheckBox7->setChecked(on == 1); });
-    values.bind(
-        QStringLiteral("WATTERPARAMETERSPERIOD"), {}, [this](int days) { setPeriodDays(days); });
+    values.bind(QStringLiteral("WATTERPARAMETERSPERIOD"), {}, [this](int days) { setPeriodDays(days); });
 }
 
 void ParametersTab::setPeriodDays(int days)
@@ -324,9 +323,15 @@ void ParametersTab::setPeriodDays(int days)
     DateTimePicker9->setDateTime(now.addDays(-days));
 }
 
-void ParametersTab::showToday() { Label6->setText(m_services.clock.today().toShortDateText()); }
+void ParametersTab::showToday()
+{
+    Label6->setText(m_services.clock.today().toShortDateText());
+}
 
-void ParametersTab::setAppendAllowed(bool allowed) { RadioButton8->setEnabled(allowed); }
+void ParametersTab::setAppendAllowed(bool allowed)
+{
+    RadioButton8->setEnabled(allowed);
+}
 
 void ParametersTab::startNewJournalEntry()
 {
@@ -396,7 +401,10 @@ void ParametersTab::CheckBox7Click()
     RadioButton8->setEnabled(on);
 }
 
-DateTime ParametersTab::pickedMoment() const { return combineDateAndTime(*DateTimePicker1, *DateTimePicker2); }
+DateTime ParametersTab::pickedMoment() const
+{
+    return combineDateAndTime(*DateTimePicker1, *DateTimePicker2);
+}
 
 void ParametersTab::BitBtn17Click()
 {

@@ -19,7 +19,8 @@ const QSize kBorder(2, 28);
 TGraphForm::TGraphForm(const QString& title, const QSize& chartSize, QWidget* owner)
     : QDialog(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , Image1(new QLabel(this)) {
+    , Image1(new QLabel(this))
+{
     setObjectName(QStringLiteral("TGraphForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
@@ -42,7 +43,8 @@ TGraphForm::TGraphForm(const QString& title, const QSize& chartSize, QWidget* ow
     centreOnScreen();
 }
 
-void TGraphForm::showEvent(QShowEvent* event) {
+void TGraphForm::showEvent(QShowEvent* event)
+{
     QDialog::showEvent(event);
     // Only a shown window knows its frame; centre the whole window once, not on every restore.
     if (!m_placed) {
@@ -51,7 +53,8 @@ void TGraphForm::showEvent(QShowEvent* event) {
     }
 }
 
-void TGraphForm::centreOnScreen() {
+void TGraphForm::centreOnScreen()
+{
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -60,15 +63,18 @@ void TGraphForm::centreOnScreen() {
     move(frame.topLeft());
 }
 
-QString TGraphForm::pictureFilePath() {
+QString TGraphForm::pictureFilePath()
+{
     return QDir::current().filePath(QString::fromLatin1(kPictureName));
 }
 
-bool TGraphForm::hasPicture() const {
+bool TGraphForm::hasPicture() const
+{
     return !Image1->pixmap().isNull();
 }
 
-TGraphForm* TGraphForm::openEnlarged(LineChart& chart, const QString& title, QWidget* owner) {
+TGraphForm* TGraphForm::openEnlarged(LineChart& chart, const QString& title, QWidget* owner)
+{
     const QString path = pictureFilePath();
     if (!chart.renderToImage(chart.size()).save(path, "BMP")) {
         // A half-written file must not stay behind; a folder of that name is not ours.

@@ -38,7 +38,8 @@ constexpr int kNameLength = 15;
 constexpr int kCommentLength = 25;
 constexpr int kTemplateLength = 25;
 
-template <class W> auto captionOf(W* widget) {
+template <class W> auto captionOf(W* widget)
+{
     return [widget](const QString& text) { widget->setText(text); };
 }
 } // namespace
@@ -50,10 +51,11 @@ TWatterParametersForm::TWatterParametersForm(Database& db, DataSet& mainParamete
     , m_prompter(prompter)
     , m_definitions(db, mainParameterList)
     , m_saveCaption(QStringLiteral("Записать изменения"))
-    , m_addCaption(QStringLiteral("Добавить")) {
+    , m_addCaption(QStringLiteral("Добавить"))
+{
     // A fixed-size dialog with the system menu only.
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(608, 552);
 
@@ -72,13 +74,15 @@ TWatterParametersForm::TWatterParametersForm(Database& db, DataSet& mainParamete
     wireHandlers();
 }
 
-TWatterParametersForm::~TWatterParametersForm() {
+TWatterParametersForm::~TWatterParametersForm()
+{
     // The list dies with the members, before the grid (a child) does: the
     // grid must not read it on the way.
     DBISAMDBGrid1->setDataSet(nullptr);
 }
 
-void TWatterParametersForm::buildControls() {
+void TWatterParametersForm::buildControls()
+{
     DBISAMDBGrid1 = new DataGrid(m_guard, this);
     DBISAMDBGrid1->setObjectName(QStringLiteral("DBISAMDBGrid1"));
     DBISAMDBGrid1->setDataSet(&m_definitions.list());
@@ -173,7 +177,8 @@ void TWatterParametersForm::buildControls() {
     layout->addWidget(GroupBox1);
 }
 
-void TWatterParametersForm::wireHandlers() {
+void TWatterParametersForm::wireHandlers()
+{
     // A plain callback: an error while filling the fields reaches the guard of
     // whatever opened or moved the list.
     m_definitions.list().onCurrentRowChanged([this] { DataSource1DataChange(); });
@@ -183,14 +188,12 @@ void TWatterParametersForm::wireHandlers() {
             m_guard.slot([this] { arrangeColumns(); }));
     arrangeColumns();
 
-    connect(DBISAMDBGrid1, &QWidget::customContextMenuRequested, this,
-            m_guard.slot([this](const QPoint& pos) {
-                DeletePopupMenu->popup(DBISAMDBGrid1->viewport()->mapToGlobal(pos));
-            }));
+    connect(DBISAMDBGrid1, &QWidget::customContextMenuRequested, this, m_guard.slot([this](const QPoint& pos) {
+        DeletePopupMenu->popup(DBISAMDBGrid1->viewport()->mapToGlobal(pos));
+    }));
     connect(N10, &QAction::triggered, this, m_guard.slot([this] { N10Click(); }));
     connect(SpinButton1, &SpinButtonPair::upClicked, this, m_guard.slot([this] { SpinButton1UpClick(); }));
-    connect(SpinButton1, &SpinButtonPair::downClicked, this,
-            m_guard.slot([this] { SpinButton1DownClick(); }));
+    connect(SpinButton1, &SpinButtonPair::downClicked, this, m_guard.slot([this] { SpinButton1DownClick(); }));
 
     // A check set from code runs the handler as a click does; only the button
     // that becomes checked reports, so each change runs it once.
@@ -216,7 +219,8 @@ void TWatterParametersForm::wireHandlers() {
     connect(BitBtn1, &QPushButton::clicked, this, m_guard.slot([this] { accept(); }));
 }
 
-void TWatterParametersForm::addCaptions(const Register& add) {
+void TWatterParametersForm::addCaptions(const Register& add)
+{
     CaptionedDialog::addCaptions(add);
     add(1701, captionOf(RadioButton1));
     add(1702, captionOf(RadioButton2));
@@ -246,11 +250,13 @@ void TWatterParametersForm::addCaptions(const Register& add) {
         add(id, [&list, field](const QString& text) { list.setDisplayLabel(field, text); });
 }
 
-void TWatterParametersForm::closeDataSets() {
+void TWatterParametersForm::closeDataSets()
+{
     m_definitions.closeDataSets();
 }
 
-void TWatterParametersForm::showEvent(QShowEvent* event) {
+void TWatterParametersForm::showEvent(QShowEvent* event)
+{
     CaptionedDialog::showEvent(event);
     // A window restored by the system is no new showing.
     if (event->spontaneous())
@@ -260,17 +266,20 @@ void TWatterParametersForm::showEvent(QShowEvent* event) {
     m_guard.run([this] { FormShow(); });
 }
 
-void TWatterParametersForm::hideEvent(QHideEvent* event) {
+void TWatterParametersForm::hideEvent(QHideEvent* event)
+{
     CaptionedDialog::hideEvent(event);
     if (!event->spontaneous())
         m_guard.run([this] { FormClose(); });
 }
 
-bool TWatterParametersForm::newMode() const {
+bool TWatterParametersForm::newMode() const
+{
     return RadioButton2->isChecked();
 }
 
-void TWatterParametersForm::arrangeColumns() {
+void TWatterParametersForm::arrangeColumns()
+{
     const DataSet& list = m_definitions.list();
     QHeaderView* header = DBISAMDBGrid1->horizontalHeader();
     int visual = 0;
@@ -285,7 +294,8 @@ void TWatterParametersForm::arrangeColumns() {
     }
 }
 
-void TWatterParametersForm::fillFromCurrentRow(bool withTemplate) {
+void TWatterParametersForm::fillFromCurrentRow(bool withTemplate)
+{
     const DataSet& list = m_definitions.list();
     RxCalcEdit1->setValue(list.asFloat(kDef));
     RxCalcEdit2->setValue(list.asFloat(kStep));
@@ -295,15 +305,18 @@ void TWatterParametersForm::fillFromCurrentRow(bool withTemplate) {
     Edit1->setText(list.asString(kParam));
 }
 
-void TWatterParametersForm::FormShow() {
+void TWatterParametersForm::FormShow()
+{
     m_definitions.list().open();
 }
 
-void TWatterParametersForm::FormClose() {
+void TWatterParametersForm::FormClose()
+{
     m_definitions.list().close();
 }
 
-void TWatterParametersForm::DataSource1DataChange() {
+void TWatterParametersForm::DataSource1DataChange()
+{
     if (!m_definitions.list().isEmpty()) {
         N10->setEnabled(true);
         RadioButton1->setEnabled(true);
@@ -321,7 +334,8 @@ void TWatterParametersForm::DataSource1DataChange() {
     BitBtn2->setEnabled(false);
 }
 
-void TWatterParametersForm::RadioButton2Click() {
+void TWatterParametersForm::RadioButton2Click()
+{
     if (newMode()) {
         Edit1->clear();
         LabeledEdit1->setText(QString());
@@ -336,17 +350,20 @@ void TWatterParametersForm::RadioButton2Click() {
     BitBtn2->setEnabled(false);
 }
 
-void TWatterParametersForm::Edit1Change() {
+void TWatterParametersForm::Edit1Change()
+{
     // A parameter is added only with a name; an existing one may be emptied.
     BitBtn2->setEnabled(newMode() ? !Edit1->text().isEmpty() : true);
 }
 
-void TWatterParametersForm::RxCalcEdit1Change() {
+void TWatterParametersForm::RxCalcEdit1Change()
+{
     if (!newMode())
         BitBtn2->setEnabled(true);
 }
 
-void TWatterParametersForm::BitBtn2Click() {
+void TWatterParametersForm::BitBtn2Click()
+{
     // A number typed without Enter counts as the user sees it.
     RxCalcEdit1->evaluateText();
     RxCalcEdit2->evaluateText();
@@ -357,8 +374,8 @@ void TWatterParametersForm::BitBtn2Click() {
                                       RxCalcEdit2->value(), LabeledEdit2->text());
         return;
     }
-    m_definitions.AddParameter(Edit1->text(), LabeledEdit1->text(), RxCalcEdit1->value(),
-                               RxCalcEdit2->value(), LabeledEdit2->text());
+    m_definitions.AddParameter(Edit1->text(), LabeledEdit1->text(), RxCalcEdit1->value(), RxCalcEdit2->value(),
+                               LabeledEdit2->text());
     Edit1->clear();
     LabeledEdit1->setText(QString());
     LabeledEdit2->setText(kNewTemplate);
@@ -369,13 +386,13 @@ void TWatterParametersForm::BitBtn2Click() {
     BitBtn2->setEnabled(false);
 }
 
-void TWatterParametersForm::N10Click() {
+void TWatterParametersForm::N10Click()
+{
     DataSet& list = m_definitions.list();
     if (list.isEmpty())
         return;
     const QString name = list.asString(kParam);
-    if (!m_prompter.askYesNo(QStringLiteral("Вы уверены, что хотите удалить параметр ") + name +
-                             QStringLiteral(" ?")))
+    if (!m_prompter.askYesNo(QStringLiteral("Вы уверены, что хотите удалить параметр ") + name + QStringLiteral(" ?")))
         return;
     if (!m_prompter.askYesNo(QStringLiteral("При удалении параметра ") + name +
                              QStringLiteral(" будут удалены результаты всех его измерений. Вы уверены ?")))
@@ -383,15 +400,18 @@ void TWatterParametersForm::N10Click() {
     m_definitions.DeleteParameter(list.asInt(kId));
 }
 
-void TWatterParametersForm::SpinButton1UpClick() {
+void TWatterParametersForm::SpinButton1UpClick()
+{
     moveParameter(false);
 }
 
-void TWatterParametersForm::SpinButton1DownClick() {
+void TWatterParametersForm::SpinButton1DownClick()
+{
     moveParameter(true);
 }
 
-void TWatterParametersForm::moveParameter(bool down) {
+void TWatterParametersForm::moveParameter(bool down)
+{
     DataSet& list = m_definitions.list();
     if (list.isEmpty())
         return;
@@ -405,6 +425,7 @@ void TWatterParametersForm::moveParameter(bool down) {
     m_definitions.MoveParameter(a, b);
 }
 
-void TWatterParametersForm::Button1Click() {
+void TWatterParametersForm::Button1Click()
+{
     LabeledEdit2->setText(kFullTemplate);
 }

@@ -21,34 +21,39 @@ namespace {
 // bytes a pixel, rounded up.
 constexpr int AllocationLimitMb = 1024;
 
-QImage fail(QString* error, const QString& text) {
+QImage fail(QString* error, const QString& text)
+{
     if (error)
         *error = text;
     return QImage();
 }
 
-QString sizeText(const QSize& size) {
+QString sizeText(const QSize& size)
+{
     return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
 }
 
 // The decoders stop at the nearest size they can make cheaply; the last step
 // to the box is a smooth scale of an already small image. The box comes from
 // the source's size: the decoded one is rounded up on each side.
-QImage shrinkToFit(const QImage& image, const QSize& source, const QSize& target) {
+QImage shrinkToFit(const QImage& image, const QSize& source, const QSize& target)
+{
     const QSize fitted = PictureLoader::fittedSize(source, target);
     if (image.isNull() || image.size() == fitted)
         return image;
     return image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-bool isJpeg(const uchar* data, qint64 size) {
+bool isJpeg(const uchar* data, qint64 size)
+{
     return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
 }
 
 // Qt's PNG reader leaves libpng's error handler in place, which prints to
 // stderr when a file ends early, and the file fails to load anyway. Walking
 // the chunk lengths up to the end chunk finds such a file without a word.
-bool isCutPng(const uchar* data, qint64 size) {
+bool isCutPng(const uchar* data, qint64 size)
+{
     static constexpr uchar signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     if (size < 8 || std::memcmp(data, signature, sizeof signature) != 0)
         return false;
@@ -77,7 +82,8 @@ struct JpegDecoder {
     jpeg_progress_mgr progress;
 };
 
-void failJpeg(j_common_ptr cinfo) {
+void failJpeg(j_common_ptr cinfo)
+{
     auto* errors = reinterpret_cast<JpegErrors*>(cinfo->err);
     (*cinfo->err->format_message)(cinfo, errors->message);
     std::longjmp(errors->jump, 1);
@@ -88,7 +94,8 @@ void failJpeg(j_common_ptr cinfo) {
 void ignoreMessage(j_common_ptr, int) {}
 void ignoreOutput(j_common_ptr) {}
 
-void limitScans(j_common_ptr cinfo) {
+void limitScans(j_common_ptr cinfo)
+{
     const auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
     if (d->input_scan_number <= PictureLoader::MaxScans)
         return;
@@ -101,7 +108,8 @@ void limitScans(j_common_ptr cinfo) {
 // plain data in its frame, so the longjmp of a failing call skips no
 // destructor. The caller owns the decoder and destroys it in any case.
 
-bool readJpegHeader(JpegDecoder& d, const uchar* data, qint64 size) {
+bool readJpegHeader(JpegDecoder& d, const uchar* data, qint64 size)
+{
     d.cinfo.err = jpeg_std_error(&d.errors.pub);
     d.errors.pub.error_exit = failJpeg;
     d.errors.pub.emit_message = ignoreMessage;
@@ -117,14 +125,16 @@ bool readJpegHeader(JpegDecoder& d, const uchar* data, qint64 size) {
     return true;
 }
 
-bool computeOutputSize(JpegDecoder& d) {
+bool computeOutputSize(JpegDecoder& d)
+{
     if (setjmp(d.errors.jump))
         return false;
     jpeg_calc_output_dimensions(&d.cinfo);
     return true;
 }
 
-bool decodeRows(JpegDecoder& d, uchar* bits, qsizetype bytesPerLine) {
+bool decodeRows(JpegDecoder& d, uchar* bits, qsizetype bytesPerLine)
+{
     if (setjmp(d.errors.jump))
         return false;
     jpeg_start_decompress(&d.cinfo);
@@ -143,7 +153,8 @@ bool decodeRows(JpegDecoder& d, uchar* bits, qsizetype bytesPerLine) {
 
 // Files with several scans keep all coefficients of the picture until the last
 // scan; this is their size, as libjpeg's coefficient buffer allocates it.
-qint64 coefficientBytes(const jpeg_decompress_struct& c) {
+qint64 coefficientBytes(const jpeg_decompress_struct& c)
+{
     const auto roundUp = [](qint64 value, qint64 step) { return (value + step - 1) / step * step; };
     qint64 total = 0;
     for (int i = 0; i < c.num_components; ++i) {
@@ -157,7 +168,8 @@ qint64 coefficientBytes(const jpeg_decompress_struct& c) {
 // libjpeg cannot convert CMYK to RGB, so such files come out as CMYK in the
 // same four bytes a pixel and are converted here. Photoshop, which writes
 // nearly all of them, stores the channels inverted.
-void convertInvertedCmyk(QImage& image) {
+void convertInvertedCmyk(QImage& image)
+{
     for (int y = 0; y < image.height(); ++y) {
         uchar* pixel = image.scanLine(y);
         for (int x = 0; x < image.width(); ++x, pixel += 4) {
@@ -168,7 +180,8 @@ void convertInvertedCmyk(QImage& image) {
     }
 }
 
-QImage loadJpeg(const uchar* data, qint64 size, const QSize& target, QString* error) {
+QImage loadJpeg(const uchar* data, qint64 size, const QSize& target, QString* error)
+{
     JpegDecoder d{};
     const auto destroy = qScopeGuard([&d] { jpeg_destroy_decompress(&d.cinfo); });
     if (!readJpegHeader(d, data, size))
@@ -179,8 +192,7 @@ QImage loadJpeg(const uchar* data, qint64 size, const QSize& target, QString* er
         return fail(error, QStringLiteral("picture too large: %1").arg(sizeText(source)));
     const bool severalScans = d.cinfo.progressive_mode || d.cinfo.comps_in_scan < d.cinfo.num_components;
     if (severalScans && coefficientBytes(d.cinfo) > PictureLoader::MaxDecoderMemory)
-        return fail(error,
-                    QStringLiteral("picture needs too much memory to decode: %1").arg(sizeText(source)));
+        return fail(error, QStringLiteral("picture needs too much memory to decode: %1").arg(sizeText(source)));
 
     const bool cmyk = d.cinfo.jpeg_color_space == JCS_CMYK || d.cinfo.jpeg_color_space == JCS_YCCK;
     QImage::Format format = QImage::Format_RGB32;
@@ -211,7 +223,8 @@ QImage loadJpeg(const uchar* data, qint64 size, const QSize& target, QString* er
     return shrinkToFit(image, source, target);
 }
 
-QImage loadWithQt(const QByteArray& bytes, const QSize& target, QString* error) {
+QImage loadWithQt(const QByteArray& bytes, const QSize& target, QString* error)
+{
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -234,19 +247,22 @@ QImage loadWithQt(const QByteArray& bytes, const QSize& target, QString* error) 
 
 } // namespace
 
-QSize PictureLoader::fittedSize(const QSize& source, const QSize& target) {
+QSize PictureLoader::fittedSize(const QSize& source, const QSize& target)
+{
     if (!target.isValid() || (source.width() <= target.width() && source.height() <= target.height()))
         return source;
     const QSize fitted = source.scaled(target, Qt::KeepAspectRatio);
     return fitted.expandedTo(QSize(1, 1));
 }
 
-QSize PictureLoader::jpegScaledSize(const QSize& source, int eighths) {
+QSize PictureLoader::jpegScaledSize(const QSize& source, int eighths)
+{
     const auto scaled = [eighths](int side) { return int((qint64(side) * eighths + 7) / 8); };
     return QSize(scaled(source.width()), scaled(source.height()));
 }
 
-int PictureLoader::jpegScaleEighths(const QSize& source, const QSize& target) {
+int PictureLoader::jpegScaleEighths(const QSize& source, const QSize& target)
+{
     const QSize fitted = fittedSize(source, target);
     for (int eighths = 1; eighths < 8; eighths *= 2) {
         const QSize decoded = jpegScaledSize(source, eighths);
@@ -256,11 +272,13 @@ int PictureLoader::jpegScaleEighths(const QSize& source, const QSize& target) {
     return 8;
 }
 
-bool PictureLoader::withinCaps(const QSize& size) {
+bool PictureLoader::withinCaps(const QSize& size)
+{
     return qint64(size.width()) * size.height() <= MaxPixels;
 }
 
-QImage PictureLoader::load(const QString& path, const QSize& target, QString* error) {
+QImage PictureLoader::load(const QString& path, const QSize& target, QString* error)
+{
     try {
         // Folders, pipes and devices are no pictures; opening a pipe would even wait.
         const QFileInfo info(path);

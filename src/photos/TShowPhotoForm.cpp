@@ -11,7 +11,8 @@
 #include <QVBoxLayout>
 
 TShowPhotoForm::TShowPhotoForm(QWidget* parent)
-    : CaptionedDialog(QStringLiteral("TShowPhotoForm"), QStringLiteral(""), 0, parent) {
+    : CaptionedDialog(QStringLiteral("TShowPhotoForm"), QStringLiteral(""), 0, parent)
+{
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -42,12 +43,14 @@ TShowPhotoForm::TShowPhotoForm(QWidget* parent)
     connect(N2, &QAction::triggered, this, [this] { close(); });
 }
 
-void TShowPhotoForm::ShowPhotoFullSize(const QString& path) {
+void TShowPhotoForm::ShowPhotoFullSize(const QString& path)
+{
     prepare(path);
     exec();
 }
 
-void TShowPhotoForm::prepare(const QString& path) {
+void TShowPhotoForm::prepare(const QString& path)
+{
     setPhotoPath(path);
     Image1->setMode(ViewerPicture::Mode::Natural);
     // Also sized to the screen: the window has no size of its own, and where
@@ -58,14 +61,16 @@ void TShowPhotoForm::prepare(const QString& path) {
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void TShowPhotoForm::addCaptions(const Register& add) {
+void TShowPhotoForm::addCaptions(const Register& add)
+{
     CaptionedDialog::addCaptions(add);
     add(3002, [this](const QString& text) { N1001->setText(text); });
     add(3003, [this](const QString& text) { N1->setText(text); });
     add(3004, [this](const QString& text) { N2->setText(text); });
 }
 
-void TShowPhotoForm::showEvent(QShowEvent* event) {
+void TShowPhotoForm::showEvent(QShowEvent* event)
+{
     CaptionedDialog::showEvent(event);
     // A spontaneous show is the window coming back from minimised: the
     // picture is still there.
@@ -73,13 +78,15 @@ void TShowPhotoForm::showEvent(QShowEvent* event) {
         FormShow();
 }
 
-void TShowPhotoForm::hideEvent(QHideEvent* event) {
+void TShowPhotoForm::hideEvent(QHideEvent* event)
+{
     CaptionedDialog::hideEvent(event);
     if (!event->spontaneous())
         FormClose();
 }
 
-void TShowPhotoForm::FormShow() {
+void TShowPhotoForm::FormShow()
+{
     // Decoded no larger than the screen, in its device pixels: a camera photo
     // is never held at full size, and a smaller one keeps every pixel.
     const QScreen* shown = screen();
@@ -92,11 +99,13 @@ void TShowPhotoForm::FormShow() {
     Image1->setPicture(picture);
 }
 
-void TShowPhotoForm::FormClose() {
+void TShowPhotoForm::FormClose()
+{
     Image1->setPicture(QImage());
     Image1->setMode(ViewerPicture::Mode::Natural);
 }
 
-void TShowPhotoForm::Image1Click() {
+void TShowPhotoForm::Image1Click()
+{
     close();
 }

@@ -2,5 +2,4 @@
 
 TPerRemForm::TPerRemForm(QWidget* parent)
     : CaptionedDialog(QStringLiteral("TPerRemForm"), QStringLiteral("Периодическое напоминание"), 1664, parent)
-{
-}
+{}

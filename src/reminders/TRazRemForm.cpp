@@ -2,5 +2,4 @@
 
 TRazRemForm::TRazRemForm(QWidget* parent)
     : CaptionedDialog(QStringLiteral("TRazRemForm"), QStringLiteral("Разовое напоминание"), 1649, parent)
-{
-}
+{}

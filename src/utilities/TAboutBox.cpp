@@ -2,5 +2,4 @@
 
 TAboutBox::TAboutBox(QWidget* parent)
     : CaptionedDialog(QStringLiteral("TAboutBox"), QStringLiteral("О программе..."), 0, parent)
-{
-}
+{}

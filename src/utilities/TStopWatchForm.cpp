@@ -2,5 +2,4 @@
 
 TStopWatchForm::TStopWatchForm(QWidget* parent)
     : CaptionedDialog(QStringLiteral("TStopWatchForm"), QStringLiteral("Секундомер"), 2000, parent)
-{
-}
+{}

@@ -2,5 +2,4 @@
 
 TVersionForm::TVersionForm(QWidget* parent)
     : CaptionedDialog(QStringLiteral("TVersionForm"), QStringLiteral("Reefnote"), 0, parent)
-{
-}
+{}

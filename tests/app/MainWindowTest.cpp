@@ -196,14 +196,24 @@ private Q_SLOTS:
         QVERIFY(!form.data().JournalQuery.isOpen());
         QVERIFY(!form.data().RLanguageQuery.isOpen());
         const auto store = f->reopenedSettings();
-        const QList<std::pair<const char*, int>> expected{
-            {"MAINPAGECONTROLTABINDEX", 0}, {"REMPAGECONTROLTABINDEX", 1}, {"MAINFORMTOP", 100},
-            {"MAINFORMLEFT", 100}, {"MAINFORMWIDTH", 914}, {"MAINFORMHEIGHT", 705},
-            {"MEMOSNAMEGROUPBOXWIDTH", 153}, {"JOURNALTIMEGROUPBOXWIDTH", 137},
-            {"PHOTOALBUMPANELWIDTH", 185}, {"HYDROBIONTSLEFTPANELWIDTH", 400}, {"HYDROBIONTSCATGROUPBOXWIDTH", 133},
-            {"JOURNALPHOTOGROUPBOXHEIGHT", 150}, {"RAZREMGROUPBOXHEIGHT", 184}, {"PERREMGROUPBOXHEIGHT", 165},
-            {"HYDROBIONTNAMECOMBOBOXITEMINDEX", 0}, {"LATINNAMESORTRADIOBUTTON", 0}, {"ADDJOURNALRECORD", 0},
-            {"LANGUAGE", 1}};
+        const QList<std::pair<const char*, int>> expected{{"MAINPAGECONTROLTABINDEX", 0},
+                                                          {"REMPAGECONTROLTABINDEX", 1},
+                                                          {"MAINFORMTOP", 100},
+                                                          {"MAINFORMLEFT", 100},
+                                                          {"MAINFORMWIDTH", 914},
+                                                          {"MAINFORMHEIGHT", 705},
+                                                          {"MEMOSNAMEGROUPBOXWIDTH", 153},
+                                                          {"JOURNALTIMEGROUPBOXWIDTH", 137},
+                                                          {"PHOTOALBUMPANELWIDTH", 185},
+                                                          {"HYDROBIONTSLEFTPANELWIDTH", 400},
+                                                          {"HYDROBIONTSCATGROUPBOXWIDTH", 133},
+                                                          {"JOURNALPHOTOGROUPBOXHEIGHT", 150},
+                                                          {"RAZREMGROUPBOXHEIGHT", 184},
+                                                          {"PERREMGROUPBOXHEIGHT", 165},
+                                                          {"HYDROBIONTNAMECOMBOBOXITEMINDEX", 0},
+                                                          {"LATINNAMESORTRADIOBUTTON", 0},
+                                                          {"ADDJOURNALRECORD", 0},
+                                                          {"LANGUAGE", 1}};
         for (const auto& [name, value] : expected)
             QVERIFY2(store->readInteger(QString::fromLatin1(name)) == std::optional<int>(value),
                      qPrintable(QStringLiteral("%1 = %2, expected %3")
@@ -345,9 +355,9 @@ private Q_SLOTS:
         TMainForm& form = f->show();
         QStringList unnamed;
         for (QWidget* w : form.findChildren<QWidget*>()) {
-            const bool operable = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)
-                || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QPlainTextEdit*>(w)
-                || qobject_cast<QComboBox*>(w);
+            const bool operable = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                                  qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+                                  qobject_cast<QComboBox*>(w);
             if (!operable || w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
                 continue;
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);

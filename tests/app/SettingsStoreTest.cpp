@@ -16,8 +16,14 @@
 
 namespace {
 // Optionals as QVariants, so that QCOMPARE shows both sides; invalid = nullopt.
-QVariant shown(const std::optional<int>& value) { return value ? QVariant(*value) : QVariant(); }
-QVariant shown(const std::optional<QString>& value) { return value ? QVariant(*value) : QVariant(); }
+QVariant shown(const std::optional<int>& value)
+{
+    return value ? QVariant(*value) : QVariant();
+}
+QVariant shown(const std::optional<QString>& value)
+{
+    return value ? QVariant(*value) : QVariant();
+}
 
 QByteArray contentsOf(const QString& path)
 {
@@ -33,7 +39,10 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QString quoted(const QString& path) { return QLatin1Char('"') + path + QLatin1Char('"'); }
+QString quoted(const QString& path)
+{
+    return QLatin1Char('"') + path + QLatin1Char('"');
+}
 
 QStringList entriesOf(const QString& folder)
 {
@@ -204,7 +213,8 @@ void SettingsStoreTest::oddContentsReadAsDefaultsAndCanBeWrittenOver_data()
     QTest::newRow("fraction") << QByteArray(R"({"X": 5.5})") << none << none;
     QTest::newRow("just above int") << QByteArray(R"({"X": 2147483648})") << none << none;
     QTest::newRow("just below int") << QByteArray(R"({"X": -2147483649})") << none << none;
-    QTest::newRow("smallest int") << QByteArray(R"({"X": -2147483648})") << QVariant(std::numeric_limits<int>::min()) << none;
+    QTest::newRow("smallest int") << QByteArray(R"({"X": -2147483648})") << QVariant(std::numeric_limits<int>::min())
+                                  << none;
     QTest::newRow("whole number with a point") << QByteArray(R"({"X": 5.0})") << QVariant(5) << none;
     QTest::newRow("integer") << QByteArray(R"({"X": 5})") << QVariant(5) << none;
     QTest::newRow("digits as text") << QByteArray(R"({"X": "5"})") << none << QVariant(QStringLiteral("5"));
@@ -354,9 +364,8 @@ void SettingsStoreTest::autostartEnableWritesQuotedPath_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("exec");
     QTest::newRow("plain") << QStringLiteral("/usr/bin/reefnote") << QStringLiteral(R"("/usr/bin/reefnote")");
-    QTest::newRow("spaces and non-Latin letters")
-        << QStringLiteral("/home/zoë/Мои программы/Reef note/reefnote")
-        << QStringLiteral(R"("/home/zoë/Мои программы/Reef note/reefnote")");
+    QTest::newRow("spaces and non-Latin letters") << QStringLiteral("/home/zoë/Мои программы/Reef note/reefnote")
+                                                  << QStringLiteral(R"("/home/zoë/Мои программы/Reef note/reefnote")");
     QTest::newRow("double quote") << QStringLiteral(R"(/opt/say "hi"/reefnote)")
                                   << QStringLiteral(R"("/opt/say \\"hi\\"/reefnote")");
     QTest::newRow("dollar and backtick") << QStringLiteral("/opt/$HOME/`id`/reefnote")
@@ -419,9 +428,8 @@ void SettingsStoreTest::autostartReadsEntriesWrittenElsewhere_data()
     QTest::addColumn<QString>("entry");
     QTest::newRow("unquoted path") << QByteArray("[Desktop Entry]\nType=Application\nExec=/usr/bin/reefnote\n")
                                    << QStringLiteral("/usr/bin/reefnote");
-    QTest::newRow("with an argument")
-        << QByteArray("[Desktop Entry]\nExec=\"/usr/bin/reefnote\" --quiet\n")
-        << QStringLiteral(R"("/usr/bin/reefnote" --quiet)");
+    QTest::newRow("with an argument") << QByteArray("[Desktop Entry]\nExec=\"/usr/bin/reefnote\" --quiet\n")
+                                      << QStringLiteral(R"("/usr/bin/reefnote" --quiet)");
     QTest::newRow("Windows line ends and spaces around =")
         << QByteArray("[Desktop Entry]\r\nName=Reefnote\r\nExec = \"/a b/reefnote\"\r\n")
         << QStringLiteral(R"("/a b/reefnote")");

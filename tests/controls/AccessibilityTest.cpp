@@ -22,12 +22,14 @@
 namespace {
 using Factory = std::function<QWidget*(QWidget* parent)>;
 
-QString accessibleName(QWidget* widget) {
+QString accessibleName(QWidget* widget)
+{
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     return iface ? iface->text(QAccessible::Name) : QStringLiteral("<no interface>");
 }
 
-QToolButton* browseButton(const BrowseEdit& edit) {
+QToolButton* browseButton(const BrowseEdit& edit)
+{
     for (QObject* object : edit.browseAction()->associatedObjects()) {
         if (auto* button = qobject_cast<QToolButton*>(object))
             return button;
@@ -47,21 +49,22 @@ private slots:
     void clockReadsAsItsTime();
 };
 
-void AccessibilityTest::fieldIsNamedByBuddyLabel_data() {
+void AccessibilityTest::fieldIsNamedByBuddyLabel_data()
+{
     QTest::addColumn<Factory>("make");
 
     QTest::newRow("CalcEdit") << Factory([](QWidget* p) { return new CalcEdit(p); });
     QTest::newRow("SpinEdit") << Factory([](QWidget* p) { return new SpinEdit(p); });
     QTest::newRow("DatePicker") << Factory([](QWidget* p) { return new DatePicker(p); });
     QTest::newRow("TimePicker") << Factory([](QWidget* p) { return new TimePicker(p); });
-    QTest::newRow("FileNameEdit") << Factory([](QWidget* p) {
-        return new FileNameEdit([](const QString&, const QString&) { return QString(); }, p);
-    });
+    QTest::newRow("FileNameEdit") << Factory(
+        [](QWidget* p) { return new FileNameEdit([](const QString&, const QString&) { return QString(); }, p); });
     QTest::newRow("FolderEdit") << Factory(
         [](QWidget* p) { return new FolderEdit([](const QString&) { return QString(); }, p); });
 }
 
-void AccessibilityTest::fieldIsNamedByBuddyLabel() {
+void AccessibilityTest::fieldIsNamedByBuddyLabel()
+{
     QFETCH(Factory, make);
 
     // The way a form lays them out: a caption beside the field, as its buddy.
@@ -76,7 +79,8 @@ void AccessibilityTest::fieldIsNamedByBuddyLabel() {
     QCOMPARE(accessibleName(field), "Dose, ml");
 }
 
-void AccessibilityTest::buttonsAreNamed() {
+void AccessibilityTest::buttonsAreNamed()
+{
     SpinButtonPair pair;
     QCOMPARE(accessibleName(pair.upButton()), "Up");
     QCOMPARE(accessibleName(pair.downButton()), "Down");
@@ -90,13 +94,15 @@ void AccessibilityTest::buttonsAreNamed() {
     }
 }
 
-void AccessibilityTest::clockReadsAsItsTime() {
+void AccessibilityTest::clockReadsAsItsTime()
+{
     RunningClock clock([] { return QDateTime(QDate(2024, 5, 1), QTime(9, 15, 0)); });
     clock.setRunning(false);
     QCOMPARE(accessibleName(&clock), "9:15:00 AM");
 }
 
-int runAccessibilityTest(int argc, char** argv) {
+int runAccessibilityTest(int argc, char** argv)
+{
     AccessibilityTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -14,14 +14,16 @@ namespace {
 // Stands in for the program's dialog service: records the questions, gives a set answer.
 struct ScriptedChooser {
     explicit ScriptedChooser(QString reply = QString())
-        : answer(std::move(reply)) {}
+        : answer(std::move(reply))
+    {}
 
     QString answer;
     int calls = 0;
     QString filter;
     QString startDir;
 
-    FileNameEdit::ChooseFile file() {
+    FileNameEdit::ChooseFile file()
+    {
         return [this](const QString& f, const QString& dir) {
             ++calls;
             filter = f;
@@ -29,7 +31,8 @@ struct ScriptedChooser {
             return answer;
         };
     }
-    FolderEdit::ChooseFolder folder() {
+    FolderEdit::ChooseFolder folder()
+    {
         return [this](const QString& dir) {
             ++calls;
             startDir = dir;
@@ -38,7 +41,8 @@ struct ScriptedChooser {
     }
 };
 
-QToolButton* browseButton(const BrowseEdit& edit) {
+QToolButton* browseButton(const BrowseEdit& edit)
+{
     for (QObject* object : edit.browseAction()->associatedObjects()) {
         if (auto* button = qobject_cast<QToolButton*>(object))
             return button;
@@ -66,7 +70,8 @@ private slots:
     void folderStartDir();
 };
 
-void BrowseEditTest::filterConversion_data() {
+void BrowseEditTest::filterConversion_data()
+{
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("expected");
 
@@ -91,13 +96,15 @@ void BrowseEditTest::filterConversion_data() {
                            << "";
 }
 
-void BrowseEditTest::filterConversion() {
+void BrowseEditTest::filterConversion()
+{
     QFETCH(QString, filter);
     QFETCH(QString, expected);
     QCOMPARE(FileNameEdit::toQtFilter(filter), expected);
 }
 
-void BrowseEditTest::fileChoice_data() {
+void BrowseEditTest::fileChoice_data()
+{
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("emitted");
@@ -110,7 +117,8 @@ void BrowseEditTest::fileChoice_data() {
                                      << "/old/name.jpg" << 0;
 }
 
-void BrowseEditTest::fileChoice() {
+void BrowseEditTest::fileChoice()
+{
     QFETCH(QString, answer);
     QFETCH(QString, expected);
     QFETCH(int, emitted);
@@ -129,7 +137,8 @@ void BrowseEditTest::fileChoice() {
         QCOMPARE(changed.at(0).at(0).toString(), expected);
 }
 
-void BrowseEditTest::fileChooserGetsFilter() {
+void BrowseEditTest::fileChooserGetsFilter()
+{
     ScriptedChooser chooser;
     FileNameEdit edit(chooser.file());
     edit.setFilter("Pictures (*.jpg;*.bmp)|*.jpg;*.bmp");
@@ -137,7 +146,8 @@ void BrowseEditTest::fileChooserGetsFilter() {
     QCOMPARE(chooser.filter, "Pictures (*.jpg *.bmp)");
 }
 
-void BrowseEditTest::fileStartDir_data() {
+void BrowseEditTest::fileStartDir_data()
+{
     QTest::addColumn<QString>("name"); // "<tmp>" stands for an existing folder
     QTest::addColumn<QString>("expected");
 
@@ -151,7 +161,8 @@ void BrowseEditTest::fileStartDir_data() {
                              << "/initial";
 }
 
-void BrowseEditTest::fileStartDir() {
+void BrowseEditTest::fileStartDir()
+{
     QFETCH(QString, name);
     QFETCH(QString, expected);
 
@@ -167,7 +178,8 @@ void BrowseEditTest::fileStartDir() {
     QCOMPARE(chooser.startDir, QString(expected).replace("<tmp>", dir));
 }
 
-void BrowseEditTest::browseButtonAsksChooser() {
+void BrowseEditTest::browseButtonAsksChooser()
+{
     ScriptedChooser chooser("/chosen.txt");
     FileNameEdit edit(chooser.file());
     edit.resize(200, edit.sizeHint().height());
@@ -183,7 +195,8 @@ void BrowseEditTest::browseButtonAsksChooser() {
     QCOMPARE(edit.fileName(), "/chosen.txt");
 }
 
-void BrowseEditTest::noChooserNoBrowsing() {
+void BrowseEditTest::noChooserNoBrowsing()
+{
     FileNameEdit files{FileNameEdit::ChooseFile()};
     FolderEdit folders{FolderEdit::ChooseFolder()};
     QVERIFY(!files.browseAction()->isEnabled());
@@ -193,7 +206,8 @@ void BrowseEditTest::noChooserNoBrowsing() {
     QCOMPARE(files.fileName(), "/kept.txt");
 }
 
-void BrowseEditTest::folderChoice_data() {
+void BrowseEditTest::folderChoice_data()
+{
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("emitted");
@@ -204,7 +218,8 @@ void BrowseEditTest::folderChoice_data() {
                                << "/old" << 0;
 }
 
-void BrowseEditTest::folderChoice() {
+void BrowseEditTest::folderChoice()
+{
     QFETCH(QString, answer);
     QFETCH(QString, expected);
     QFETCH(int, emitted);
@@ -220,7 +235,8 @@ void BrowseEditTest::folderChoice() {
     QCOMPARE(changed.count(), emitted);
 }
 
-void BrowseEditTest::folderStartDir() {
+void BrowseEditTest::folderStartDir()
+{
     QTemporaryDir tmp;
     QVERIFY(tmp.isValid());
     ScriptedChooser chooser;
@@ -236,7 +252,8 @@ void BrowseEditTest::folderStartDir() {
     QCOMPARE(chooser.startDir, "/initial");
 }
 
-int runBrowseEditTest(int argc, char** argv) {
+int runBrowseEditTest(int argc, char** argv)
+{
     BrowseEditTest test;
     return QTest::qExec(&test, argc, argv);
 }

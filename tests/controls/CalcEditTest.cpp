@@ -21,23 +21,27 @@ struct Form {
     CalcEdit* calc = new CalcEdit(&window);
     QLineEdit* other = new QLineEdit(&window);
 
-    Form() {
+    Form()
+    {
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(calc);
         layout->addWidget(other);
     }
     // Shown with the focus in the other field, since showing would focus the first.
-    bool open() {
+    bool open()
+    {
         window.show();
         return QTest::qWaitForWindowActive(&window) && focusOther();
     }
-    static bool focus(QWidget* widget) {
+    static bool focus(QWidget* widget)
+    {
         widget->setFocus(Qt::TabFocusReason);
         return QTest::qWaitFor([widget] { return widget->hasFocus(); });
     }
     bool focusCalc() { return focus(calc); }
     bool focusOther() { return focus(other); }
-    void retype(const QString& text) {
+    void retype(const QString& text)
+    {
         calc->selectAll();
         QTest::keyClick(calc, Qt::Key_Delete);
         QTest::keyClicks(calc, text);
@@ -64,7 +68,8 @@ private slots:
     void setValueSignalsOnlyChanges();
 };
 
-void CalcEditTest::evaluator_data() {
+void CalcEditTest::evaluator_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<double>("expected");
@@ -105,7 +110,8 @@ void CalcEditTest::evaluator_data() {
     QTest::newRow("deep nesting") << QString(100000, u'(') + u'1' << false << 0.0;
 }
 
-void CalcEditTest::evaluator() {
+void CalcEditTest::evaluator()
+{
     QFETCH(QString, text);
     QFETCH(bool, valid);
     QFETCH(double, expected);
@@ -116,7 +122,8 @@ void CalcEditTest::evaluator() {
         QCOMPARE(*result, expected);
 }
 
-void CalcEditTest::shownText_data() {
+void CalcEditTest::shownText_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
@@ -134,7 +141,8 @@ void CalcEditTest::shownText_data() {
     QTest::newRow("Swedish minus") << kSwedish << -1234.5 << QString::fromUtf8("\u22121\u00a0234,5");
 }
 
-void CalcEditTest::shownText() {
+void CalcEditTest::shownText()
+{
     QFETCH(QLocale, locale);
     QFETCH(double, value);
     QFETCH(QString, expected);
@@ -147,7 +155,8 @@ void CalcEditTest::shownText() {
     QCOMPARE(calc.value(), value);
 }
 
-void CalcEditTest::enterEvaluatesTypedExpression() {
+void CalcEditTest::enterEvaluatesTypedExpression()
+{
     Form form;
     QVERIFY(form.open());
     form.calc->setValue(10);
@@ -167,7 +176,8 @@ void CalcEditTest::enterEvaluatesTypedExpression() {
     QCOMPARE(returnPressed.count(), 1);
 }
 
-void CalcEditTest::leavingEvaluatesTypedExpression() {
+void CalcEditTest::leavingEvaluatesTypedExpression()
+{
     Form form;
     QVERIFY(form.open());
     QVERIFY(form.focusCalc());
@@ -178,7 +188,8 @@ void CalcEditTest::leavingEvaluatesTypedExpression() {
     QCOMPARE(form.calc->text(), "3,000");
 }
 
-void CalcEditTest::badInputKeepsLastValue() {
+void CalcEditTest::badInputKeepsLastValue()
+{
     Form form;
     QVERIFY(form.open());
     form.calc->setValue(7.5);
@@ -198,7 +209,8 @@ void CalcEditTest::badInputKeepsLastValue() {
     QCOMPARE(changed.count(), 0);
 }
 
-void CalcEditTest::blankMeansZero() {
+void CalcEditTest::blankMeansZero()
+{
     Form form;
     QVERIFY(form.open());
     form.calc->setValue(12);
@@ -209,7 +221,8 @@ void CalcEditTest::blankMeansZero() {
     QCOMPARE(form.calc->text(), "0");
 }
 
-void CalcEditTest::editingShowsPlainNumber() {
+void CalcEditTest::editingShowsPlainNumber()
+{
     // Group separators would be read back as decimal points (',' is one), so
     // the focused field shows the number without them.
     Form form;
@@ -223,7 +236,8 @@ void CalcEditTest::editingShowsPlainNumber() {
     QCOMPARE(form.calc->value(), 1234567.5);
 }
 
-void CalcEditTest::ownTextReadsBackInLocale_data() {
+void CalcEditTest::ownTextReadsBackInLocale_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("appended");
@@ -235,7 +249,8 @@ void CalcEditTest::ownTextReadsBackInLocale_data() {
     QTest::newRow("Swedish minus sign") << kSwedish << -2.5 << "*2" << -5.0;
 }
 
-void CalcEditTest::ownTextReadsBackInLocale() {
+void CalcEditTest::ownTextReadsBackInLocale()
+{
     QFETCH(QLocale, locale);
     QFETCH(double, value);
     QFETCH(QString, appended);
@@ -252,7 +267,8 @@ void CalcEditTest::ownTextReadsBackInLocale() {
     QCOMPARE(form.calc->value(), expected);
 }
 
-void CalcEditTest::untouchedFieldKeepsFullPrecision() {
+void CalcEditTest::untouchedFieldKeepsFullPrecision()
+{
     // Only seven decimals are shown; passing through the field must not cut
     // the value to what is shown.
     Form form;
@@ -267,7 +283,8 @@ void CalcEditTest::untouchedFieldKeepsFullPrecision() {
     QCOMPARE(changed.count(), 0);
 }
 
-void CalcEditTest::setValueSignalsOnlyChanges() {
+void CalcEditTest::setValueSignalsOnlyChanges()
+{
     CalcEdit calc;
     QSignalSpy changed(&calc, &CalcEdit::valueChanged);
     calc.setValue(5);
@@ -277,7 +294,8 @@ void CalcEditTest::setValueSignalsOnlyChanges() {
     QCOMPARE(changed.at(1).at(0).toDouble(), -1.0);
 }
 
-int runCalcEditTest(int argc, char** argv) {
+int runCalcEditTest(int argc, char** argv)
+{
     CalcEditTest test;
     return QTest::qExec(&test, argc, argv);
 }

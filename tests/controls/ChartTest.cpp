@@ -33,12 +33,14 @@ constexpr ChartAxis kAxes[] = {ChartAxis::Bottom, ChartAxis::Top, ChartAxis::Lef
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-bool isHorizontal(ChartAxis a) {
+bool isHorizontal(ChartAxis a)
+{
     return a == ChartAxis::Bottom || a == ChartAxis::Top;
 }
 
 // Whether every point of part appears in whole, in the same order.
-bool isSubsequence(const QVector<QPointF>& part, const QVector<QPointF>& whole) {
+bool isSubsequence(const QVector<QPointF>& part, const QVector<QPointF>& whole)
+{
     qsizetype at = 0;
     for (const QPointF& p : part) {
         while (at < whole.size() && whole[at] != p)
@@ -51,7 +53,8 @@ bool isSubsequence(const QVector<QPointF>& part, const QVector<QPointF>& whole) 
 }
 
 // count moments spread evenly over first..last, values from a seeded generator.
-QVector<QPointF> noisyLine(int count, double first, double last, quint32 seed = 1) {
+QVector<QPointF> noisyLine(int count, double first, double last, quint32 seed = 1)
+{
     QRandomGenerator random(seed);
     QVector<QPointF> points;
     for (int i = 0; i < count; ++i)
@@ -59,37 +62,44 @@ QVector<QPointF> noisyLine(int count, double first, double last, quint32 seed = 
     return points;
 }
 
-QLineSeries* lineOf(const LineChart& chart) {
+QLineSeries* lineOf(const LineChart& chart)
+{
     return qobject_cast<QLineSeries*>(chart.chart()->series().value(0));
 }
 
-QDateTimeAxis* dateAxisOf(const LineChart& chart) {
+QDateTimeAxis* dateAxisOf(const LineChart& chart)
+{
     return qobject_cast<QDateTimeAxis*>(chart.chart()->axes(Qt::Horizontal).value(0));
 }
 
-qreal msecsOf(double days) {
+qreal msecsOf(double days)
+{
     return qreal(DateTime(days).toQDateTime().toMSecsSinceEpoch());
 }
 
-bool isAscending(const QVector<QPointF>& points) {
+bool isAscending(const QVector<QPointF>& points)
+{
     return std::is_sorted(points.begin(), points.end(),
                           [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
 }
 
-bool looksLike(const QColor& color, int red, int green, int blue) {
+bool looksLike(const QColor& color, int red, int green, int blue)
+{
     return std::abs(color.red() - red) <= 3 && std::abs(color.green() - green) <= 3 &&
            std::abs(color.blue() - blue) <= 3;
 }
 
 // A chart on screen (offscreen), laid out at its size.
-void showAt(LineChart& chart, const QSize& size) {
+void showAt(LineChart& chart, const QSize& size)
+{
     chart.resize(size);
     chart.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
 }
 
 // What is wrong with the points a chart handed to its line; empty when nothing is.
-QString drawnProblem(const LineChart& chart) {
+QString drawnProblem(const LineChart& chart)
+{
     const int plotWidth = int(chart.chart()->plotArea().width());
     if (chart.drawnColumns() < plotWidth || chart.drawnColumns() > plotWidth + 1)
         return QStringLiteral("%1 columns for a plot %2 wide").arg(chart.drawnColumns()).arg(plotWidth);
@@ -104,27 +114,25 @@ QString drawnProblem(const LineChart& chart) {
     const ChartAxisRange& x = chart.range().axis(ChartAxis::Bottom);
     for (qsizetype i = 1; i + 1 < drawn.size(); ++i) {
         if (drawn[i].x() < x.min || drawn[i].x() > x.max)
-            return QStringLiteral("point %1 at %2 is outside %3..%4")
-                .arg(i)
-                .arg(drawn[i].x())
-                .arg(x.min)
-                .arg(x.max);
+            return QStringLiteral("point %1 at %2 is outside %3..%4").arg(i).arg(drawn[i].x()).arg(x.min).arg(x.max);
     }
     return QString();
 }
 
-#define VERIFY_DRAWN(chart)                                                                                  \
-    do {                                                                                                     \
-        const QString problem_ = drawnProblem(chart);                                                        \
-        QVERIFY2(problem_.isEmpty(), qPrintable(problem_));                                                  \
+#define VERIFY_DRAWN(chart)                                                                                            \
+    do {                                                                                                               \
+        const QString problem_ = drawnProblem(chart);                                                                  \
+        QVERIFY2(problem_.isEmpty(), qPrintable(problem_));                                                            \
     } while (false)
 
-bool near(double a, double b) {
+bool near(double a, double b)
+{
     return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b));
 }
 
 // Moments 100..200, values 0..50: the numbers below can be followed by hand.
-ChartRange hundredDaysFiftyUnits() {
+ChartRange hundredDaysFiftyUnits()
+{
     ChartRange range;
     range.setDataExtent(100, 200, 0, 50);
     return range;
@@ -132,17 +140,17 @@ ChartRange hundredDaysFiftyUnits() {
 } // namespace
 
 // Compares an axis's shown range, naming the axis and both ranges on failure.
-#define COMPARE_AXIS(range, which, lo, hi)                                                                   \
-    do {                                                                                                     \
-        const ChartAxisRange& shown_ = (range).axis(which);                                                  \
-        const double lo_ = (lo), hi_ = (hi);                                                                 \
-        QVERIFY2(near(shown_.min, lo_) && near(shown_.max, hi_),                                             \
-                 qPrintable(QStringLiteral("axis %1 shows %2..%3, expected %4..%5")                          \
-                                .arg(int(which))                                                             \
-                                .arg(shown_.min, 0, 'g', 17)                                                 \
-                                .arg(shown_.max, 0, 'g', 17)                                                 \
-                                .arg(lo_, 0, 'g', 17)                                                        \
-                                .arg(hi_, 0, 'g', 17)));                                                     \
+#define COMPARE_AXIS(range, which, lo, hi)                                                                             \
+    do {                                                                                                               \
+        const ChartAxisRange& shown_ = (range).axis(which);                                                            \
+        const double lo_ = (lo), hi_ = (hi);                                                                           \
+        QVERIFY2(near(shown_.min, lo_) && near(shown_.max, hi_),                                                       \
+                 qPrintable(QStringLiteral("axis %1 shows %2..%3, expected %4..%5")                                    \
+                                .arg(int(which))                                                                       \
+                                .arg(shown_.min, 0, 'g', 17)                                                           \
+                                .arg(shown_.max, 0, 'g', 17)                                                           \
+                                .arg(lo_, 0, 'g', 17)                                                                  \
+                                .arg(hi_, 0, 'g', 17)));                                                               \
     } while (false)
 
 // The line chart of the measurement history: its zoom, reset and shift
@@ -155,7 +163,8 @@ class ChartTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_previousFolder;
 
-    static int graphFormCount() {
+    static int graphFormCount()
+    {
         int count = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
             count += qobject_cast<TGraphForm*>(w) != nullptr;
@@ -164,13 +173,15 @@ class ChartTest : public QObject {
     static bool pictureFileExists() { return QFileInfo::exists(QDir::current().filePath("tmpgraph.bmp")); }
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         m_previousFolder = QDir::currentPath();
         m_folder = std::make_unique<QTemporaryDir>();
         QVERIFY(m_folder->isValid());
         QVERIFY(QDir::setCurrent(m_folder->path()));
     }
-    void cleanup() {
+    void cleanup()
+    {
         // Windows a failed test left open would count in the next one.
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (qobject_cast<TGraphForm*>(w))
@@ -182,21 +193,22 @@ private Q_SLOTS:
 
     // --- Range arithmetic ---
 
-    void zoom_data() {
+    void zoom_data()
+    {
         QTest::addColumn<QList<double>>("percents");
         QTest::addColumn<double>("xMin");
         QTest::addColumn<double>("xMax");
         QTest::addColumn<double>("yMin");
         QTest::addColumn<double>("yMax");
-        QTest::newRow("110 takes a tenth off each end")
-            << QList<double>{110} << 110.0 << 190.0 << 5.0 << 45.0;
+        QTest::newRow("110 takes a tenth off each end") << QList<double>{110} << 110.0 << 190.0 << 5.0 << 45.0;
         QTest::newRow("110 twice leaves 0.64") << QList<double>{110, 110} << 118.0 << 182.0 << 9.0 << 41.0;
         QTest::newRow("90 adds a tenth at each end") << QList<double>{90} << 90.0 << 210.0 << -5.0 << 55.0;
         QTest::newRow("90 then 110 works on the widened range")
             << QList<double>{90, 110} << 102.0 << 198.0 << 1.0 << 49.0;
         QTest::newRow("100 keeps the range") << QList<double>{100} << 100.0 << 200.0 << 0.0 << 50.0;
     }
-    void zoom() {
+    void zoom()
+    {
         QFETCH(QList<double>, percents);
         QFETCH(double, xMin);
         QFETCH(double, xMax);
@@ -214,7 +226,8 @@ private Q_SLOTS:
         }
     }
 
-    void shift_data() {
+    void shift_data()
+    {
         QTest::addColumn<double>("zoomFirst");
         QTest::addColumn<bool>("horizontal");
         QTest::addColumn<double>("percent");
@@ -227,7 +240,8 @@ private Q_SLOTS:
         QTest::newRow("later, by 5 % of the zoomed range") << 110.0 << true << 5.0 << 114.0 << 194.0;
         QTest::newRow("lower, by 5 % of the widened range") << 90.0 << false << -5.0 << -8.0 << 52.0;
     }
-    void shift() {
+    void shift()
+    {
         QFETCH(double, zoomFirst);
         QFETCH(bool, horizontal);
         QFETCH(double, percent);
@@ -250,7 +264,8 @@ private Q_SLOTS:
         }
     }
 
-    void fixedAxesKeepTheirRangeWhenTheDataChanges() {
+    void fixedAxesKeepTheirRangeWhenTheDataChanges()
+    {
         ChartRange range = hundredDaysFiftyUnits();
         range.shiftHorizontal(5);
         range.setDataExtent(300, 400, 10, 20);
@@ -261,7 +276,8 @@ private Q_SLOTS:
         QVERIFY(range.axis(ChartAxis::Left).automatic);
     }
 
-    void resetThenWidenShowsTheDataWithMargins() {
+    void resetThenWidenShowsTheDataWithMargins()
+    {
         ChartRange range = hundredDaysFiftyUnits();
         range.zoom(110);
         range.shiftHorizontal(5);
@@ -280,7 +296,8 @@ private Q_SLOTS:
     }
 
     // Data with no extent along an axis still gets a range that zooms.
-    void degenerateData_data() {
+    void degenerateData_data()
+    {
         QTest::addColumn<bool>("hasData");
         QTest::addColumn<QPointF>("lowest");
         QTest::addColumn<QPointF>("highest");
@@ -289,8 +306,7 @@ private Q_SLOTS:
         QTest::addColumn<double>("yMin");
         QTest::addColumn<double>("yMax");
         QTest::newRow("one measurement: a day around it, 5 % of the value")
-            << true << QPointF(45000.25, 8.2) << QPointF(45000.25, 8.2) << 44999.75 << 45000.75 << 7.79
-            << 8.61;
+            << true << QPointF(45000.25, 8.2) << QPointF(45000.25, 8.2) << 44999.75 << 45000.75 << 7.79 << 8.61;
         QTest::newRow("a value that never changed")
             << true << QPointF(45000, 420) << QPointF(45010, 420) << 45000.0 << 45010.0 << 399.0 << 441.0;
         QTest::newRow("a negative value")
@@ -301,7 +317,8 @@ private Q_SLOTS:
             << true << QPointF(45000, 5e-324) << QPointF(45010, 5e-324) << 45000.0 << 45010.0 << -0.5 << 0.5;
         QTest::newRow("no points") << false << QPointF() << QPointF() << 0.0 << 1.0 << 0.0 << 1.0;
     }
-    void degenerateData() {
+    void degenerateData()
+    {
         QFETCH(bool, hasData);
         QFETCH(QPointF, lowest);
         QFETCH(QPointF, highest);
@@ -324,7 +341,8 @@ private Q_SLOTS:
     }
 
     // A step that would leave nothing, or nothing sensible, to show is refused.
-    void refusedSteps_data() {
+    void refusedSteps_data()
+    {
         QTest::addColumn<QString>("step");
         QTest::addColumn<double>("percent");
         QTest::newRow("zoom 200 leaves nothing") << "zoom" << 200.0;
@@ -338,7 +356,8 @@ private Q_SLOTS:
         QTest::newRow("zoom narrower than allowed") << "zoom" << 149.5;
         QTest::newRow("zoom wider than the limits") << "zoom" << 40.0;
     }
-    void refusedSteps() {
+    void refusedSteps()
+    {
         QFETCH(QString, step);
         QFETCH(double, percent);
         ChartRange range = hundredDaysFiftyUnits();
@@ -355,7 +374,8 @@ private Q_SLOTS:
             QCOMPARE(range.axis(a), before.axis(a));
     }
 
-    void repeatedZoomNeitherCollapsesNorOverflows() {
+    void repeatedZoomNeitherCollapsesNorOverflows()
+    {
         ChartRange range = hundredDaysFiftyUnits();
         for (int i = 0; i < 1000; ++i)
             range.zoom(110);
@@ -370,7 +390,8 @@ private Q_SLOTS:
 
     // --- Thinning ---
 
-    void decimation_data() {
+    void decimation_data()
+    {
         QTest::addColumn<QVector<QPointF>>("points");
         QTest::addColumn<double>("xMin");
         QTest::addColumn<double>("xMax");
@@ -386,15 +407,15 @@ private Q_SLOTS:
             spikes[i] = QPointF(i / 10.0, i == 537 ? 100.0 : i == 538 ? -100.0 : 0.0);
         QTest::newRow("a spike and a dip side by side") << spikes << 0.0 << 100.0 << 10;
         QTest::newRow("fewer points than columns") << noisyLine(10, 0, 9) << 0.0 << 9.0 << 100;
-        QTest::newRow("zoomed in: neighbours outside kept")
-            << noisyLine(1000, 0, 100) << 30.05 << 60.05 << 10;
+        QTest::newRow("zoomed in: neighbours outside kept") << noisyLine(1000, 0, 100) << 30.05 << 60.05 << 10;
         QTest::newRow("all points before the visible range") << noisyLine(50, 0, 10) << 20.0 << 30.0 << 10;
         QTest::newRow("all points after the visible range") << noisyLine(50, 40, 50) << 20.0 << 30.0 << 10;
         QTest::newRow("ten years, one point every 53 minutes")
             << noisyLine(100000, 43831, 43831 + 3652) << 43831.0 << 43831.0 + 3652 << 700;
         QTest::newRow("no points") << QVector<QPointF>() << 0.0 << 1.0 << 10;
     }
-    void decimation() {
+    void decimation()
+    {
         QFETCH(QVector<QPointF>, points);
         QFETCH(double, xMin);
         QFETCH(double, xMax);
@@ -459,7 +480,8 @@ private Q_SLOTS:
 
     // --- The chart control ---
 
-    void chart_drawsInTimeOrder_data() {
+    void chart_drawsInTimeOrder_data()
+    {
         QTest::addColumn<QVector<QPointF>>("input");
         QTest::addColumn<QVector<QPointF>>("inOrder");
         const QPointF a(45000.5, 8.1), b(45001.25, 8.3), c(45003, 7.9), d(45010, 8.0);
@@ -477,7 +499,8 @@ private Q_SLOTS:
             << QVector<QPointF>{a, c, d};
         QTest::newRow("nothing") << QVector<QPointF>() << QVector<QPointF>();
     }
-    void chart_drawsInTimeOrder() {
+    void chart_drawsInTimeOrder()
+    {
         QFETCH(QVector<QPointF>, input);
         QFETCH(QVector<QPointF>, inOrder);
         LineChart chart;
@@ -495,7 +518,8 @@ private Q_SLOTS:
         }
     }
 
-    void chart_drawsNoMoreThanThePlotShows() {
+    void chart_drawsNoMoreThanThePlotShows()
+    {
         LineChart chart;
         QVector<QPointF> tenYears = noisyLine(100000, 43831, 43831 + 3652);
         std::reverse(tenYears.begin(), tenYears.end());
@@ -523,24 +547,23 @@ private Q_SLOTS:
         }
         const ChartAxisRange& x = chart.range().axis(ChartAxis::Bottom);
         QVERIFY(x.span() < 15);
-        const auto visible =
-            std::count_if(chart.points().begin(), chart.points().end(),
-                          [&](const QPointF& p) { return p.x() >= x.min && p.x() <= x.max; });
+        const auto visible = std::count_if(chart.points().begin(), chart.points().end(),
+                                           [&](const QPointF& p) { return p.x() >= x.min && p.x() <= x.max; });
         QCOMPARE(chart.drawnPoints().size(), visible + 2);
     }
 
-    void chart_followsItsDataSet() {
+    void chart_followsItsDataSet()
+    {
         FreshDatabase fresh;
         QVERIFY(fresh.isValid());
         Database db(fresh.path());
         const auto measure = [&](int id, int parameter, const QString& value, double when) {
-            db.execute(
-                QStringLiteral("INSERT INTO MEASURES (ID, REF_P_TYPE, \"VALUE\", \"WHEN\", \"COMMENT\") "
-                               "VALUES (%1, %2, %3, %4, '')")
-                    .arg(id)
-                    .arg(parameter)
-                    .arg(value)
-                    .arg(when, 0, 'f', 6));
+            db.execute(QStringLiteral("INSERT INTO MEASURES (ID, REF_P_TYPE, \"VALUE\", \"WHEN\", \"COMMENT\") "
+                                      "VALUES (%1, %2, %3, %4, '')")
+                           .arg(id)
+                           .arg(parameter)
+                           .arg(value)
+                           .arg(when, 0, 'f', 6));
         };
         measure(1, 1, QStringLiteral("8.1"), 45000.25);
         measure(2, 1, QStringLiteral("8.3"), 45002.5);
@@ -574,15 +597,16 @@ private Q_SLOTS:
         QVERIFY(chart.points().isEmpty());
 
         // A data set that goes first leaves the chart usable.
-        auto shortLived = std::make_unique<DataSet>(db, QStringLiteral("Other"),
-                                                    QString::fromUtf8(ParameterSql::MeasuresQuery));
+        auto shortLived =
+            std::make_unique<DataSet>(db, QStringLiteral("Other"), QString::fromUtf8(ParameterSql::MeasuresQuery));
         chart.bindTo(shortLived.get(), QStringLiteral("WHEN"), QStringLiteral("VALUE"));
         shortLived.reset();
         chart.setPoints(first);
         QCOMPARE(chart.points(), first);
     }
 
-    void chart_title() {
+    void chart_title()
+    {
         LineChart chart;
         QCOMPARE(chart.title(), QStringLiteral("Reef"));
         chart.setTitle(QStringLiteral("pH"));
@@ -590,14 +614,16 @@ private Q_SLOTS:
         QCOMPARE(chart.chart()->title(), QStringLiteral("pH"));
     }
 
-    void chart_renderToImage_data() {
+    void chart_renderToImage_data()
+    {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("shown");
         QTest::newRow("the chart's own size") << QSize(600, 300) << true;
         QTest::newRow("larger") << QSize(900, 450) << true;
         QTest::newRow("never shown") << QSize(600, 300) << false;
     }
-    void chart_renderToImage() {
+    void chart_renderToImage()
+    {
         QFETCH(QSize, size);
         QFETCH(bool, shown);
         LineChart chart;
@@ -619,11 +645,11 @@ private Q_SLOTS:
                     ++(x < image.width() / 2 ? redLeft : redRight);
             }
         }
-        QVERIFY2(redLeft > 100 && redRight > 100,
-                 qPrintable(QStringLiteral("%1 %2").arg(redLeft).arg(redRight)));
+        QVERIFY2(redLeft > 100 && redRight > 100, qPrintable(QStringLiteral("%1 %2").arg(redLeft).arg(redRight)));
     }
 
-    void chart_doubleClickIsSignalled() {
+    void chart_doubleClickIsSignalled()
+    {
         LineChart chart;
         showAt(chart, QSize(400, 200));
         QSignalSpy spy(&chart, &LineChart::doubleClicked);
@@ -632,12 +658,14 @@ private Q_SLOTS:
     }
 
     // However often the buttons are clicked, the date axis shows real dates in order.
-    void chart_repeatedZoomKeepsTheDateAxisUsable_data() {
+    void chart_repeatedZoomKeepsTheDateAxisUsable_data()
+    {
         QTest::addColumn<double>("percent");
         QTest::newRow("narrower") << 110.0;
         QTest::newRow("wider") << 90.0;
     }
-    void chart_repeatedZoomKeepsTheDateAxisUsable() {
+    void chart_repeatedZoomKeepsTheDateAxisUsable()
+    {
         QFETCH(double, percent);
         LineChart chart;
         chart.setPoints(noisyLine(30, 45000, 45030));
@@ -651,7 +679,8 @@ private Q_SLOTS:
 
     // --- The enlarged chart ---
 
-    void enlarged_eachOpeningIsAWindowOfItsOwn() {
+    void enlarged_eachOpeningIsAWindowOfItsOwn()
+    {
         LineChart chart;
         chart.setTitle(QStringLiteral("pH"));
         chart.setPoints(noisyLine(40, 45000, 45060));
@@ -705,7 +734,8 @@ private Q_SLOTS:
         QVERIFY(QDir::current().isEmpty());
     }
 
-    void enlarged_windowLoadsAndDeletesThePictureFile() {
+    void enlarged_windowLoadsAndDeletesThePictureFile()
+    {
         QImage green(120, 80, QImage::Format_RGB32);
         green.fill(QColor(0, 160, 0));
         QVERIFY(green.save(TGraphForm::pictureFilePath(), "BMP"));
@@ -722,13 +752,15 @@ private Q_SLOTS:
         QVERIFY(!empty.hasPicture());
     }
 
-    void enlarged_pictureThatCannotBeWrittenShowsNothing_data() {
+    void enlarged_pictureThatCannotBeWrittenShowsNothing_data()
+    {
         QTest::addColumn<bool>("folderInTheWay");
         QTest::addColumn<QSize>("chartSize");
         QTest::newRow("a folder of that name") << true << QSize(400, 200);
         QTest::newRow("a chart with no size") << false << QSize(0, 0);
     }
-    void enlarged_pictureThatCannotBeWrittenShowsNothing() {
+    void enlarged_pictureThatCannotBeWrittenShowsNothing()
+    {
         QFETCH(bool, folderInTheWay);
         QFETCH(QSize, chartSize);
         if (folderInTheWay)

@@ -39,13 +39,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "no such table: JOURNAL" << "no such table: JOURNAL.";
-        QTest::newRow("digit") << "error 5" << "error 5.";
-        QTest::newRow("full stop") << "Done." << "Done.";
-        QTest::newRow("bracket sorts before") << "failed (x)" << "failed (x)";
-        QTest::newRow("exclamation") << "failed!" << "failed!";
-        QTest::newRow("space") << "failed " << "failed ";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "no such table: JOURNAL"
+                                << "no such table: JOURNAL.";
+        QTest::newRow("digit") << "error 5"
+                               << "error 5.";
+        QTest::newRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::newRow("bracket sorts before") << "failed (x)"
+                                              << "failed (x)";
+        QTest::newRow("exclamation") << "failed!"
+                                     << "failed!";
+        QTest::newRow("space") << "failed "
+                               << "failed ";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void fullStopRule()
     {
@@ -74,7 +81,8 @@ private Q_SLOTS:
     void grid_andCurrentRowFollowEachOther()
     {
         HandlerGuard guard(m_prompter);
-        DataSet ds(*m_db, QStringLiteral("JournalQuery"), QStringLiteral("SELECT * FROM JOURNAL ORDER BY EVENTTIME DESC"));
+        DataSet ds(*m_db, QStringLiteral("JournalQuery"),
+                   QStringLiteral("SELECT * FROM JOURNAL ORDER BY EVENTTIME DESC"));
         ds.setDisplayKind(QStringLiteral("EVENTTIME"), FieldKind::DateTime);
         ds.setDisplayLabel(QStringLiteral("EVENTMEMO"), QStringLiteral("Запись"));
         ds.setVisible(QStringLiteral("ID"), false);

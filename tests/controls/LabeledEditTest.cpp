@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 
 namespace {
-QString accessibleName(QWidget* widget) {
+QString accessibleName(QWidget* widget)
+{
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     return iface ? iface->text(QAccessible::Name) : QStringLiteral("<no interface>");
 }
@@ -27,7 +28,8 @@ private slots:
     void mnemonicFocusesEdit();
 };
 
-void LabeledEditTest::editIsNamedByCaption_data() {
+void LabeledEditTest::editIsNamedByCaption_data()
+{
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("name");
 
@@ -40,7 +42,8 @@ void LabeledEditTest::editIsNamedByCaption_data() {
     QTest::newRow("Cyrillic") << QString::fromUtf8("&Объём") << QString::fromUtf8("Объём");
 }
 
-void LabeledEditTest::editIsNamedByCaption() {
+void LabeledEditTest::editIsNamedByCaption()
+{
     QFETCH(QString, caption);
     QFETCH(QString, name);
 
@@ -49,7 +52,8 @@ void LabeledEditTest::editIsNamedByCaption() {
     QCOMPARE(accessibleName(control.edit()), name);
 }
 
-void LabeledEditTest::nameFollowsNewCaption() {
+void LabeledEditTest::nameFollowsNewCaption()
+{
     // Captions change with the interface language; the name must go along.
     LabeledEdit control("Volume");
     control.setLabelText("Length");
@@ -57,7 +61,8 @@ void LabeledEditTest::nameFollowsNewCaption() {
     QCOMPARE(accessibleName(control.edit()), "Length");
 }
 
-void LabeledEditTest::textPassesThrough() {
+void LabeledEditTest::textPassesThrough()
+{
     LabeledEdit control("Name");
     QSignalSpy changed(&control, &LabeledEdit::textChanged);
 
@@ -70,7 +75,8 @@ void LabeledEditTest::textPassesThrough() {
     QCOMPARE(changed.last().at(0).toString(), "Nemo!");
 }
 
-void LabeledEditTest::maxLengthCutsText() {
+void LabeledEditTest::maxLengthCutsText()
+{
     LabeledEdit control;
     control.setMaxLength(3);
     QCOMPARE(control.maxLength(), 3);
@@ -80,7 +86,8 @@ void LabeledEditTest::maxLengthCutsText() {
     QCOMPARE(control.text(), "abc");
 }
 
-void LabeledEditTest::mnemonicFocusesEdit() {
+void LabeledEditTest::mnemonicFocusesEdit()
+{
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     auto* first = new QLineEdit(&window);
@@ -101,7 +108,8 @@ void LabeledEditTest::mnemonicFocusesEdit() {
     QTRY_VERIFY(control->edit()->hasFocus());
 }
 
-int runLabeledEditTest(int argc, char** argv) {
+int runLabeledEditTest(int argc, char** argv)
+{
     LabeledEditTest test;
     return QTest::qExec(&test, argc, argv);
 }

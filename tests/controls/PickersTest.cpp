@@ -8,7 +8,8 @@
 #include <QTest>
 
 namespace {
-DateTime moment(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
+DateTime moment(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0)
+{
     return DateTime::fromDateAndTime(QDate(y, mo, d), QTime(h, mi, s, ms));
 }
 } // namespace
@@ -28,7 +29,8 @@ private slots:
     void withoutTimeZone();
 };
 
-void PickersTest::combineTakesDateOfOneTimeOfOther_data() {
+void PickersTest::combineTakesDateOfOneTimeOfOther_data()
+{
     QTest::addColumn<double>("dateSource"); // days, as DateTime holds them
     QTest::addColumn<double>("timeSource");
     QTest::addColumn<double>("expected");
@@ -36,8 +38,7 @@ void PickersTest::combineTakesDateOfOneTimeOfOther_data() {
     // 2024-03-05 is day 45356.
     QTest::newRow("afternoon") << moment(2024, 3, 5).days() << moment(1899, 12, 30, 13, 45, 30).days()
                                << 45356 + 49530.0 / 86400;
-    QTest::newRow("midnight is the bare date")
-        << moment(2024, 3, 5).days() << moment(1899, 12, 30).days() << 45356.0;
+    QTest::newRow("midnight is the bare date") << moment(2024, 3, 5).days() << moment(1899, 12, 30).days() << 45356.0;
     QTest::newRow("last second stays on the day")
         << moment(2024, 3, 5).days() << moment(1899, 12, 30, 23, 59, 59).days() << 45356 + 86399.0 / 86400;
     QTest::newRow("date picker's time is dropped")
@@ -48,7 +49,8 @@ void PickersTest::combineTakesDateOfOneTimeOfOther_data() {
         << moment(2024, 3, 5, 9, 30).days() << moment(2010, 7, 7).days() << 45356.0;
 }
 
-void PickersTest::combineTakesDateOfOneTimeOfOther() {
+void PickersTest::combineTakesDateOfOneTimeOfOther()
+{
     QFETCH(double, dateSource);
     QFETCH(double, timeSource);
     QFETCH(double, expected);
@@ -62,7 +64,8 @@ void PickersTest::combineTakesDateOfOneTimeOfOther() {
     QVERIFY2(combined.days() == expected, QByteArray::number(combined.days(), 'g', 17));
 }
 
-void PickersTest::timePickerKeepsWholeSeconds() {
+void PickersTest::timePickerKeepsWholeSeconds()
+{
     // The field shows seconds; a hidden fraction would make equal-looking
     // times compare unequal.
     TimePicker picker;
@@ -71,7 +74,8 @@ void PickersTest::timePickerKeepsWholeSeconds() {
     QCOMPARE(picker.dateTime().date(), QDate(1899, 12, 30));
 }
 
-void PickersTest::shownInLocaleFormat_data() {
+void PickersTest::shownInLocaleFormat_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("time");
@@ -85,7 +89,8 @@ void PickersTest::shownInLocaleFormat_data() {
                              << "14:03:09";
 }
 
-void PickersTest::shownInLocaleFormat() {
+void PickersTest::shownInLocaleFormat()
+{
     QFETCH(QLocale, locale);
     QFETCH(QString, date);
     QFETCH(QString, time);
@@ -101,7 +106,8 @@ void PickersTest::shownInLocaleFormat() {
     QCOMPARE(timePicker.text(), time);
 }
 
-void PickersTest::withFullYear_data() {
+void PickersTest::withFullYear_data()
+{
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
 
@@ -115,13 +121,15 @@ void PickersTest::withFullYear_data() {
                                    << "yyyy''MM";
 }
 
-void PickersTest::withFullYear() {
+void PickersTest::withFullYear()
+{
     QFETCH(QString, format);
     QFETCH(QString, expected);
     QCOMPARE(LocaleFormat::withFullYear(format), expected);
 }
 
-void PickersTest::withoutTimeZone_data() {
+void PickersTest::withoutTimeZone_data()
+{
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
 
@@ -139,13 +147,15 @@ void PickersTest::withoutTimeZone_data() {
                                    << "H 'h' mm 'at' ss";
 }
 
-void PickersTest::withoutTimeZone() {
+void PickersTest::withoutTimeZone()
+{
     QFETCH(QString, format);
     QFETCH(QString, expected);
     QCOMPARE(LocaleFormat::withoutTimeZone(format), expected);
 }
 
-int runPickersTest(int argc, char** argv) {
+int runPickersTest(int argc, char** argv)
+{
     PickersTest test;
     return QTest::qExec(&test, argc, argv);
 }

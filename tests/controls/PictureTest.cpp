@@ -8,13 +8,15 @@
 #include <QTest>
 
 namespace {
-QImage filled(const QSize& size, const QColor& colour) {
+QImage filled(const QSize& size, const QColor& colour)
+{
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     return image;
 }
 
-QColor pixelOf(QWidget& widget, const QPoint& at) {
+QColor pixelOf(QWidget& widget, const QPoint& at)
+{
     return widget.grab().toImage().pixelColor(at);
 }
 } // namespace
@@ -36,7 +38,8 @@ private slots:
     void newFramesStartAtFirst();
 };
 
-void PictureTest::fitRect_data() {
+void PictureTest::fitRect_data()
+{
     QTest::addColumn<QSize>("image");
     QTest::addColumn<QRect>("box");
     QTest::addColumn<QRect>("expected");
@@ -44,27 +47,25 @@ void PictureTest::fitRect_data() {
     QTest::newRow("wide in square") << QSize(200, 100) << QRect(0, 0, 100, 100) << QRect(0, 25, 100, 50);
     QTest::newRow("tall in square") << QSize(100, 200) << QRect(0, 0, 100, 100) << QRect(25, 0, 50, 100);
     QTest::newRow("small scaled up") << QSize(10, 5) << QRect(0, 0, 100, 100) << QRect(0, 25, 100, 50);
-    QTest::newRow("exact fit in moved box")
-        << QSize(100, 100) << QRect(10, 20, 100, 100) << QRect(10, 20, 100, 100);
-    QTest::newRow("height limits in moved box")
-        << QSize(200, 100) << QRect(10, 10, 100, 60) << QRect(10, 15, 100, 50);
-    QTest::newRow("width limits in wide box")
-        << QSize(100, 100) << QRect(0, 0, 300, 100) << QRect(100, 0, 100, 100);
+    QTest::newRow("exact fit in moved box") << QSize(100, 100) << QRect(10, 20, 100, 100) << QRect(10, 20, 100, 100);
+    QTest::newRow("height limits in moved box") << QSize(200, 100) << QRect(10, 10, 100, 60) << QRect(10, 15, 100, 50);
+    QTest::newRow("width limits in wide box") << QSize(100, 100) << QRect(0, 0, 300, 100) << QRect(100, 0, 100, 100);
     QTest::newRow("odd leftover") << QSize(3, 1) << QRect(0, 0, 10, 10) << QRect(0, 3, 10, 3);
-    QTest::newRow("thin line stays visible")
-        << QSize(1000, 1) << QRect(0, 0, 100, 100) << QRect(0, 49, 100, 1);
+    QTest::newRow("thin line stays visible") << QSize(1000, 1) << QRect(0, 0, 100, 100) << QRect(0, 49, 100, 1);
     QTest::newRow("no image") << QSize() << QRect(0, 0, 100, 100) << QRect();
     QTest::newRow("no room") << QSize(10, 10) << QRect(0, 0, 0, 100) << QRect();
 }
 
-void PictureTest::fitRect() {
+void PictureTest::fitRect()
+{
     QFETCH(QSize, image);
     QFETCH(QRect, box);
     QFETCH(QRect, expected);
     QCOMPARE(FittedImage::fitRect(image, box), expected);
 }
 
-void PictureTest::scaledPixmapIsCachedPerSize() {
+void PictureTest::scaledPixmapIsCachedPerSize()
+{
     FittedImage picture(filled(QSize(40, 20), Qt::red));
 
     const QPixmap first = picture.scaledPixmap(QSize(100, 50), 1.0);
@@ -81,7 +82,8 @@ void PictureTest::scaledPixmapIsCachedPerSize() {
     QCOMPARE(dense.devicePixelRatio(), 2.0);
 }
 
-void PictureTest::pictureBoxPaintsFittedImage() {
+void PictureTest::pictureBoxPaintsFittedImage()
+{
     PictureBox box;
     box.resize(100, 100);
     box.setImage(filled(QSize(20, 10), Qt::red));
@@ -99,14 +101,16 @@ void PictureTest::pictureBoxPaintsFittedImage() {
     QVERIFY(pixelOf(box, QPoint(50, 50)) != QColor(Qt::red));
 }
 
-void PictureTest::doubleClick_data() {
+void PictureTest::doubleClick_data()
+{
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<int>("expected");
     QTest::newRow("left") << Qt::LeftButton << 1;
     QTest::newRow("right") << Qt::RightButton << 0;
 }
 
-void PictureTest::doubleClick() {
+void PictureTest::doubleClick()
+{
     QFETCH(Qt::MouseButton, button);
     QFETCH(int, expected);
 
@@ -117,10 +121,10 @@ void PictureTest::doubleClick() {
     QCOMPARE(clicked.count(), expected);
 }
 
-void PictureTest::framesTakeTurns() {
+void PictureTest::framesTakeTurns()
+{
     AnimatedPicture picture;
-    picture.setFrames(
-        {filled(QSize(4, 4), Qt::red), filled(QSize(4, 4), Qt::green), filled(QSize(4, 4), Qt::blue)});
+    picture.setFrames({filled(QSize(4, 4), Qt::red), filled(QSize(4, 4), Qt::green), filled(QSize(4, 4), Qt::blue)});
     QSignalSpy changed(&picture, &AnimatedPicture::frameChanged);
     for (int i = 0; i < 4; ++i)
         picture.advance();
@@ -130,7 +134,8 @@ void PictureTest::framesTakeTurns() {
     QCOMPARE(shown, (QList<int>{1, 2, 0, 1}));
 }
 
-void PictureTest::stopShowsFirstFrame() {
+void PictureTest::stopShowsFirstFrame()
+{
     AnimatedPicture picture;
     picture.setFrames({filled(QSize(4, 4), Qt::red), QImage()});
     picture.start();
@@ -142,7 +147,8 @@ void PictureTest::stopShowsFirstFrame() {
     QCOMPARE(picture.currentFrame(), 0);
 }
 
-void PictureTest::timerAdvancesFrames() {
+void PictureTest::timerAdvancesFrames()
+{
     AnimatedPicture picture;
     picture.setFrames({filled(QSize(4, 4), Qt::red), QImage()});
     picture.setInterval(10);
@@ -151,7 +157,8 @@ void PictureTest::timerAdvancesFrames() {
     QTRY_VERIFY(changed.count() >= 2);
 }
 
-void PictureTest::paintsCurrentFrame() {
+void PictureTest::paintsCurrentFrame()
+{
     AnimatedPicture picture;
     picture.resize(40, 40);
     // A warning sign and a blank: the blank frame must really show nothing.
@@ -163,7 +170,8 @@ void PictureTest::paintsCurrentFrame() {
     QCOMPARE(pixelOf(picture, QPoint(20, 20)), QColor(Qt::red));
 }
 
-void PictureTest::newFramesStartAtFirst() {
+void PictureTest::newFramesStartAtFirst()
+{
     AnimatedPicture picture;
     picture.setFrames({QImage(), QImage(), QImage()});
     picture.advance();
@@ -177,7 +185,8 @@ void PictureTest::newFramesStartAtFirst() {
     QCOMPARE(picture.currentFrame(), 0);
 }
 
-int runPictureTest(int argc, char** argv) {
+int runPictureTest(int argc, char** argv)
+{
     PictureTest test;
     return QTest::qExec(&test, argc, argv);
 }

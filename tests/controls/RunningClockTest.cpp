@@ -10,7 +10,8 @@ namespace {
 struct FakeClock {
     QDateTime now;
     int reads = 0;
-    RunningClock::Now function() {
+    RunningClock::Now function()
+    {
         return [this] {
             ++reads;
             return now;
@@ -18,7 +19,8 @@ struct FakeClock {
     }
 };
 
-QDateTime at(int day, const QTime& time) {
+QDateTime at(int day, const QTime& time)
+{
     return QDateTime(QDate(2024, 5, day), time);
 }
 } // namespace
@@ -35,7 +37,8 @@ private slots:
     void runsOnItsOwn();
 };
 
-void RunningClockTest::showsLongTime_data() {
+void RunningClockTest::showsLongTime_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("expected");
 
@@ -44,7 +47,8 @@ void RunningClockTest::showsLongTime_data() {
     QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << "14:03:09";
 }
 
-void RunningClockTest::showsLongTime() {
+void RunningClockTest::showsLongTime()
+{
     QFETCH(QLocale, locale);
     QFETCH(QString, expected);
 
@@ -59,7 +63,8 @@ void RunningClockTest::showsLongTime() {
     QVERIFY(label.text().contains("03:10"));
 }
 
-void RunningClockTest::alarm_data() {
+void RunningClockTest::alarm_data()
+{
     QTest::addColumn<QTime>("alarmTime");
     QTest::addColumn<QList<QDateTime>>("ticks"); // the first is shown before the alarm is set
     QTest::addColumn<int>("alarms");
@@ -69,23 +74,22 @@ void RunningClockTest::alarm_data() {
     QTest::newRow("skipped over") << eight << QList{at(1, QTime(7, 59, 58)), at(1, QTime(8, 0, 3))} << 1;
     QTest::newRow("not yet") << eight << QList{at(1, QTime(7, 0)), at(1, QTime(7, 59, 59))} << 0;
     QTest::newRow("already past when set") << eight << QList{at(1, QTime(9, 0)), at(1, QTime(9, 0, 1))} << 0;
-    QTest::newRow("first shown time is no passing")
-        << eight << QList{at(1, eight), at(1, QTime(8, 0, 1))} << 0;
+    QTest::newRow("first shown time is no passing") << eight << QList{at(1, eight), at(1, QTime(8, 0, 1))} << 0;
     QTest::newRow("once while the day goes on")
-        << eight << QList{at(1, QTime(7, 59, 59)), at(1, eight), at(1, QTime(8, 0, 1)), at(1, QTime(12, 0))}
-        << 1;
+        << eight << QList{at(1, QTime(7, 59, 59)), at(1, eight), at(1, QTime(8, 0, 1)), at(1, QTime(12, 0))} << 1;
     QTest::newRow("clock set back passes it again")
-        << eight << QList{at(1, QTime(7, 59, 59)), at(1, eight), at(1, QTime(7, 59)), at(1, QTime(8, 0, 5))}
-        << 1;
-    QTest::newRow("again the next day")
-        << eight << QList{at(1, QTime(7, 59, 59)), at(1, eight), at(2, QTime(7, 59, 59)), at(2, eight)} << 2;
+        << eight << QList{at(1, QTime(7, 59, 59)), at(1, eight), at(1, QTime(7, 59)), at(1, QTime(8, 0, 5))} << 1;
+    QTest::newRow("again the next day") << eight
+                                        << QList{at(1, QTime(7, 59, 59)), at(1, eight), at(2, QTime(7, 59, 59)),
+                                                 at(2, eight)}
+                                        << 2;
     QTest::newRow("asleep over several days") << eight << QList{at(1, QTime(7, 0)), at(4, QTime(9, 0))} << 1;
     QTest::newRow("asleep past it overnight") << eight << QList{at(1, QTime(9, 0)), at(2, QTime(8, 30))} << 1;
-    QTest::newRow("alarm at midnight")
-        << QTime(0, 0) << QList{at(1, QTime(23, 59, 59)), at(2, QTime(0, 0))} << 1;
+    QTest::newRow("alarm at midnight") << QTime(0, 0) << QList{at(1, QTime(23, 59, 59)), at(2, QTime(0, 0))} << 1;
 }
 
-void RunningClockTest::alarm() {
+void RunningClockTest::alarm()
+{
     QFETCH(QTime, alarmTime);
     QFETCH(QList<QDateTime>, ticks);
     QFETCH(int, alarms);
@@ -102,7 +106,8 @@ void RunningClockTest::alarm() {
     QCOMPARE(alarmed.count(), alarms);
 }
 
-void RunningClockTest::newAlarmTimeMayFireSameDay() {
+void RunningClockTest::newAlarmTimeMayFireSameDay()
+{
     FakeClock clock{at(1, QTime(7, 59, 59))};
     RunningClock label(clock.function());
     label.setRunning(false);
@@ -119,7 +124,8 @@ void RunningClockTest::newAlarmTimeMayFireSameDay() {
     QCOMPARE(alarmed.count(), 2);
 }
 
-void RunningClockTest::clearedAlarmStaysQuiet() {
+void RunningClockTest::clearedAlarmStaysQuiet()
+{
     FakeClock clock{at(1, QTime(7, 59, 59))};
     RunningClock label(clock.function());
     label.setRunning(false);
@@ -132,7 +138,8 @@ void RunningClockTest::clearedAlarmStaysQuiet() {
     QVERIFY(!label.alarmTime().isValid());
 }
 
-void RunningClockTest::runsOnItsOwn() {
+void RunningClockTest::runsOnItsOwn()
+{
     FakeClock clock{at(1, QTime(12, 0, 0, 900))};
     RunningClock label(clock.function());
     QVERIFY(label.isRunning());
@@ -146,7 +153,8 @@ void RunningClockTest::runsOnItsOwn() {
     QCOMPARE(clock.reads, whenStopped);
 }
 
-int runRunningClockTest(int argc, char** argv) {
+int runRunningClockTest(int argc, char** argv)
+{
     RunningClockTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -9,7 +9,8 @@
 
 namespace {
 // QCOMPARE on doubles forgives a few ulps, so exact checks use == and print this.
-QByteArray describe(double actual) {
+QByteArray describe(double actual)
+{
     return QByteArray::number(actual, 'g', 17);
 }
 } // namespace
@@ -30,7 +31,8 @@ private slots:
     void buttonPairSignals();
 };
 
-void SpinTest::arrowKeysStepExactly_data() {
+void SpinTest::arrowKeysStepExactly_data()
+{
     QTest::addColumn<double>("start");
     QTest::addColumn<double>("step");
     QTest::addColumn<int>("presses"); // negative: down arrow
@@ -47,7 +49,8 @@ void SpinTest::arrowKeysStepExactly_data() {
     QTest::newRow("large values") << 1000000.0 << 0.5 << 1 << 1000000.5 << "1000000.5";
 }
 
-void SpinTest::arrowKeysStepExactly() {
+void SpinTest::arrowKeysStepExactly()
+{
     QFETCH(double, start);
     QFETCH(double, step);
     QFETCH(int, presses);
@@ -64,7 +67,8 @@ void SpinTest::arrowKeysStepExactly() {
     QCOMPARE(spin.text(), shown);
 }
 
-void SpinTest::setRangeLimits_data() {
+void SpinTest::setRangeLimits_data()
+{
     QTest::addColumn<double>("start");
     QTest::addColumn<int>("steps");
     QTest::addColumn<double>("expected");
@@ -74,7 +78,8 @@ void SpinTest::setRangeLimits_data() {
     QTest::newRow("inside range") << 5.0 << 2 << 7.0;
 }
 
-void SpinTest::setRangeLimits() {
+void SpinTest::setRangeLimits()
+{
     QFETCH(double, start);
     QFETCH(int, steps);
     QFETCH(double, expected);
@@ -86,7 +91,8 @@ void SpinTest::setRangeLimits() {
     QCOMPARE(spin.value(), expected);
 }
 
-void SpinTest::signalCarriesRoundedValue() {
+void SpinTest::signalCarriesRoundedValue()
+{
     SpinEdit spin;
     spin.setStep(0.1);
     QSignalSpy changed(&spin, &SpinEdit::valueChanged);
@@ -96,7 +102,8 @@ void SpinTest::signalCarriesRoundedValue() {
     QVERIFY2(reported == 0.3, describe(reported));
 }
 
-void SpinTest::typedNumberCountsBeforeStep() {
+void SpinTest::typedNumberCountsBeforeStep()
+{
     SpinEdit spin;
     spin.setValue(1);
     spin.selectAll();
@@ -105,7 +112,8 @@ void SpinTest::typedNumberCountsBeforeStep() {
     QCOMPARE(spin.value(), 3.5);
 }
 
-void SpinTest::shownWithoutTrailingZeros_data() {
+void SpinTest::shownWithoutTrailingZeros_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("shown");
@@ -118,7 +126,8 @@ void SpinTest::shownWithoutTrailingZeros_data() {
     QTest::newRow("Russian comma") << QLocale(QLocale::Russian, QLocale::Russia) << 12.5 << "12,5";
 }
 
-void SpinTest::shownWithoutTrailingZeros() {
+void SpinTest::shownWithoutTrailingZeros()
+{
     QFETCH(QLocale, locale);
     QFETCH(double, value);
     QFETCH(QString, shown);
@@ -131,13 +140,15 @@ void SpinTest::shownWithoutTrailingZeros() {
     QCOMPARE(spin.valueFromText(spin.text()), value);
 }
 
-void SpinTest::buttonPairSignals_data() {
+void SpinTest::buttonPairSignals_data()
+{
     QTest::addColumn<bool>("up");
     QTest::newRow("up") << true;
     QTest::newRow("down") << false;
 }
 
-void SpinTest::buttonPairSignals() {
+void SpinTest::buttonPairSignals()
+{
     QFETCH(bool, up);
 
     SpinButtonPair pair;
@@ -155,7 +166,8 @@ void SpinTest::buttonPairSignals() {
     QVERIFY(pair.upButton()->geometry().bottom() <= pair.downButton()->geometry().top());
 }
 
-int runSpinTest(int argc, char** argv) {
+int runSpinTest(int argc, char** argv)
+{
     SpinTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -184,7 +184,8 @@ private Q_SLOTS:
         add.setParam(QStringLiteral("EVENTMEMO"), text);
         add.setParam(QStringLiteral("PHOTOFILE"), text);
         add.execute();
-        DataSet ds(*m_db, QStringLiteral("JournalQuery"), QStringLiteral("SELECT * FROM JOURNAL ORDER BY EVENTTIME DESC"));
+        DataSet ds(*m_db, QStringLiteral("JournalQuery"),
+                   QStringLiteral("SELECT * FROM JOURNAL ORDER BY EVENTTIME DESC"));
         ds.open();
         QCOMPARE(ds.count(), 1);
         QCOMPARE(ds.asString(QStringLiteral("EVENTMEMO")), text);
@@ -218,7 +219,8 @@ private Q_SLOTS:
         addMeasure(2, 2, 6, 100);
         try {
             Transaction t(*m_db);
-            Statement(*m_db, QStringLiteral("A"), RuntimeSql("UPDATE measures set REF_P_TYPE=0 WHERE REF_P_TYPE=").id(1).text())
+            Statement(*m_db, QStringLiteral("A"),
+                      RuntimeSql("UPDATE measures set REF_P_TYPE=0 WHERE REF_P_TYPE=").id(1).text())
                 .execute();
             Statement(*m_db, QStringLiteral("B"), QStringLiteral("UPDATE NOSUCHTABLE SET X=1")).execute();
             t.commit();
@@ -231,7 +233,8 @@ private Q_SLOTS:
         QCOMPARE(ds.count(), 0); // rolled back
         {
             Transaction t(*m_db);
-            Statement(*m_db, QStringLiteral("A"), QStringLiteral("UPDATE MEASURES SET REF_P_TYPE=0 WHERE ID=1")).execute();
+            Statement(*m_db, QStringLiteral("A"), QStringLiteral("UPDATE MEASURES SET REF_P_TYPE=0 WHERE ID=1"))
+                .execute();
             t.commit();
         }
         ds.reopen();
@@ -285,7 +288,8 @@ private Q_SLOTS:
 
     void tableSql_readsWholeTableInIdentifierOrder()
     {
-        DataSet sections(*m_db, QStringLiteral("DBISAMTable1"), DataSet::tableSql(QStringLiteral("REFERENCE"), QStringLiteral("REF_DIC=4")));
+        DataSet sections(*m_db, QStringLiteral("DBISAMTable1"),
+                         DataSet::tableSql(QStringLiteral("REFERENCE"), QStringLiteral("REF_DIC=4")));
         sections.open();
         QVERIFY(sections.count() >= 1);
         int previous = 0;

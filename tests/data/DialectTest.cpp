@@ -13,7 +13,8 @@ namespace {
 // no column is an error here instead of a string, so a wrongly quoted name shows.
 class SchemaDb {
 public:
-    SchemaDb() {
+    SchemaDb()
+    {
         sqlite3_open(":memory:", &m_db);
         sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
         sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
@@ -44,7 +45,8 @@ private:
 class Query {
 public:
     Query(const SchemaDb& db, const QString& programSql)
-        : m_db(db.handle()) {
+        : m_db(db.handle())
+    {
         const QByteArray sql = Dialect::toSqlite(programSql).toUtf8();
         if (sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &m_stmt, nullptr) != SQLITE_OK)
             m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
@@ -59,7 +61,8 @@ public:
     const QString& error() const { return m_error; }
     sqlite3_stmt* handle() const { return m_stmt; }
 
-    Query& bind(const char* name, const QVariant& value) {
+    Query& bind(const char* name, const QVariant& value)
+    {
         const int index = m_stmt ? sqlite3_bind_parameter_index(m_stmt, name) : 0;
         if (index == 0) {
             fail(QStringLiteral("no parameter ") + QLatin1String(name));
@@ -80,7 +83,8 @@ public:
     }
 
     // Runs to the end; the rows, each column by its name.
-    QList<QVariantMap> run() {
+    QList<QVariantMap> run()
+    {
         QList<QVariantMap> rows;
         if (!ok())
             return rows;
@@ -97,12 +101,14 @@ public:
     }
 
 private:
-    void fail(const QString& message) {
+    void fail(const QString& message)
+    {
         if (m_error.isEmpty())
             m_error = message;
     }
 
-    QVariant column(int c) const {
+    QVariant column(int c) const
+    {
         switch (sqlite3_column_type(m_stmt, c)) {
         case SQLITE_INTEGER:
             return QVariant(qlonglong(sqlite3_column_int64(m_stmt, c)));
@@ -120,20 +126,22 @@ private:
     QString m_error;
 };
 
-QList<qlonglong> ids(const QList<QVariantMap>& rows) {
+QList<qlonglong> ids(const QList<QVariantMap>& rows)
+{
     QList<qlonglong> result;
     for (const QVariantMap& row : rows)
         result.append(row.value(QStringLiteral("ID")).toLongLong());
     return result;
 }
 
-const QString kHydrobionts = QStringLiteral(
-    "SELECT *, (LATINNAME+' ('+NAME+')' ) AS N1, (NAME+' ('+LATINNAME+')' ) AS N2 FROM Hydrobionts");
+const QString kHydrobionts =
+    QStringLiteral("SELECT *, (LATINNAME+' ('+NAME+')' ) AS N1, (NAME+' ('+LATINNAME+')' ) AS N2 FROM Hydrobionts");
 const QString kHydrobiontsSqlite = QStringLiteral(
     "SELECT *, (LATINNAME||' ('||NAME||')' ) AS N1, (NAME||' ('||LATINNAME||')' ) AS N2 FROM Hydrobionts");
 
 // Statements stored as several lines, with their lines joined as the program joins them.
-QString lines(std::initializer_list<const char*> parts) {
+QString lines(std::initializer_list<const char*> parts)
+{
     QStringList list;
     for (const char* part : parts)
         list.append(QString::fromUtf8(part));
@@ -159,7 +167,8 @@ private slots:
 };
 
 // Every statement text the program runs, with the text SQLite is to get.
-void DialectTest::vocabulary_data() {
+void DialectTest::vocabulary_data()
+{
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("expected");
     const auto same = [](const char* name, const QString& sql) { QTest::newRow(name) << sql << sql; };
@@ -183,8 +192,7 @@ void DialectTest::vocabulary_data() {
     same("CatEditQuery", "SELECT * FROM REFERENCE WHERE REF_DIC=1 ORDER BY ID");
     same("StatusEditQuery", "SELECT * FROM REFERENCE WHERE REF_DIC=2 ORDER BY ID");
     same("PhotoAlbumCategoryQuery", "SELECT * FROM REFERENCE WHERE REF_DIC=4 ORDER BY ID");
-    same("PhotoalbumQuery",
-         "SELECT * FROM PHOTOALBUM WHERE REF_REFERENCE=:REF_REFERENCE ORDER BY PHOTODATE DESC");
+    same("PhotoalbumQuery", "SELECT * FROM PHOTOALBUM WHERE REF_REFERENCE=:REF_REFERENCE ORDER BY PHOTODATE DESC");
     same("table REFERENCE with its filter", "SELECT * FROM REFERENCE WHERE REF_DIC=4");
     same("table memos", "SELECT * FROM memos");
     same("table DIC", "SELECT * FROM DIC");
@@ -196,8 +204,7 @@ void DialectTest::vocabulary_data() {
     same("PerRemDoneQuery", "SELECT * FROM PERREMDONE ORDER BY REMINDEDATE DESC");
     same("JournalQuery", "SELECT * FROM JOURNAL ORDER BY EVENTTIME DESC");
     same("ReferenceQuery", "SELECT * FROM REFERENCE WHERE REF_DIC=:REF_DIC ORDER BY ID");
-    same("HJournalQuery",
-         "SELECT * FROM HJOURNAL WHERE REF_HYDROBIONTS=:REF_HYDROBIONTS ORDER BY EVENTTIME DESC");
+    same("HJournalQuery", "SELECT * FROM HJOURNAL WHERE REF_HYDROBIONTS=:REF_HYDROBIONTS ORDER BY EVENTTIME DESC");
 
     // Statements that change data.
     row("AddQuery of p_type",
@@ -221,13 +228,11 @@ void DialectTest::vocabulary_data() {
         "INSERT INTO RAZREM (ID, REMINDER, REMINDEDATE, DONE) VALUES  (:ID, :REMINDER, :REMINDEDATE, FALSE)",
         "INSERT INTO RAZREM (ID, REMINDER, REMINDEDATE, DONE) VALUES  (:ID, :REMINDER, :REMINDEDATE, 0)");
     same("UpdateRazRemQuery", "UPDATE RAZREM SET REMINDER=:REMINDER, REMINDEDATE=:REMINDEDATE WHERE ID=:ID");
-    same("RazRemBeforeTimeQuery, DBISAMQuery1",
-         "UPDATE RAZREM SET DONE=:DONE, DONEDATE=:DONEDATE   WHERE ID=:ID");
+    same("RazRemBeforeTimeQuery, DBISAMQuery1", "UPDATE RAZREM SET DONE=:DONE, DONEDATE=:DONEDATE   WHERE ID=:ID");
     same("DeleteRazRemQuery, DeleteRazRemDoneQuery", "DELETE FROM RAZREM WHERE ID=:ID");
     row("AddPerRemQuery",
-        lines({"INSERT INTO PERREM",
-               "(ID, REMINDER,REMINDEDATE,  INTERVAL, JOURNALRECORD,LASTDONE,CRITICALINTERVAL)", "VALUES",
-               "(:ID, :REMINDER,:REMINDEDATE, :INTERVAL, :JOURNALRECORD,:LASTDONE,:CRITICALINTERVAL)"}),
+        lines({"INSERT INTO PERREM", "(ID, REMINDER,REMINDEDATE,  INTERVAL, JOURNALRECORD,LASTDONE,CRITICALINTERVAL)",
+               "VALUES", "(:ID, :REMINDER,:REMINDEDATE, :INTERVAL, :JOURNALRECORD,:LASTDONE,:CRITICALINTERVAL)"}),
         lines({"INSERT INTO PERREM",
                "(ID, REMINDER,REMINDEDATE,  \"INTERVAL\", JOURNALRECORD,LASTDONE,CRITICALINTERVAL)", "VALUES",
                "(:ID, :REMINDER,:REMINDEDATE, :INTERVAL, :JOURNALRECORD,:LASTDONE,:CRITICALINTERVAL)"}));
@@ -239,9 +244,8 @@ void DialectTest::vocabulary_data() {
     same("DeletePerRemQuery", "DELETE FROM PERREM WHERE ID=:ID");
     same("DeletePerRemDoneQuery", "DELETE FROM PERREMDONE WHERE ID=:ID");
     same("DBISAMQuery2", "UPDATE RAZREM SET  REMINDEDATE=:REMINDEDATE   WHERE ID=:ID");
-    same("AddJournalQuery",
-         "INSERT INTO JOURNAL (ID, EVENTTIME, EVENTMEMO, PHOTOFILE) VALUES  (:ID, :EVENTTIME,"
-         " :EVENTMEMO, :PHOTOFILE)");
+    same("AddJournalQuery", "INSERT INTO JOURNAL (ID, EVENTTIME, EVENTMEMO, PHOTOFILE) VALUES  (:ID, :EVENTTIME,"
+                            " :EVENTMEMO, :PHOTOFILE)");
     same("RemindLaterQuery", "UPDATE PERREM SET REMINDEDATE=:REMINDEDATE WHERE ID=:ID");
     same("UpdatePerRemQuery of TPerRemForm",
          "UPDATE PERREM SET REMINDEDATE=:REMINDEDATE,  LASTDONE=:LASTDONE WHERE ID=:ID");
@@ -250,11 +254,9 @@ void DialectTest::vocabulary_data() {
                 "(:ID, :REMINDER, :JOURNALRECORD , :REMINDEDATE, :DAYS, :HOURS)"}));
     same("UpdateJournalQuery", "UPDATE JOURNAL SET EVENTMEMO=:EVENTMEMO, PHOTOFILE=:PHOTOFILE WHERE ID=:ID");
     same("DeleteJournalQuery", "DELETE FROM JOURNAL WHERE ID=:ID");
-    same("AddHJournalQuery",
-         "INSERT INTO HJOURNAL (ID, REF_HYDROBIONTS, EVENTTIME, EVENTMEMO, PHOTOFILE) VALUES "
-         " (:ID, :REF_HYDROBIONTS, :EVENTTIME, :EVENTMEMO, :PHOTOFILE)");
-    same("UpdateHJournalQuery",
-         "UPDATE HJOURNAL SET EVENTMEMO=:EVENTMEMO, PHOTOFILE=:PHOTOFILE WHERE ID=:ID");
+    same("AddHJournalQuery", "INSERT INTO HJOURNAL (ID, REF_HYDROBIONTS, EVENTTIME, EVENTMEMO, PHOTOFILE) VALUES "
+                             " (:ID, :REF_HYDROBIONTS, :EVENTTIME, :EVENTMEMO, :PHOTOFILE)");
+    same("UpdateHJournalQuery", "UPDATE HJOURNAL SET EVENTMEMO=:EVENTMEMO, PHOTOFILE=:PHOTOFILE WHERE ID=:ID");
     same("DeleteHJournalQuery", "DELETE FROM HJOURNAL WHERE ID=:ID");
     row("AddHydrobiontQuery",
         lines({"INSERT INTO HYDROBIONTS",
@@ -272,23 +274,20 @@ void DialectTest::vocabulary_data() {
     same("AddQuery of REFERENCE", "INSERT INTO REFERENCE (ID, REF_DIC, WORD) VALUES  (:ID, :REF_DIC, :WORD)");
     same("UpdateQuery of REFERENCE", "UPDATE REFERENCE SET WORD=:WORD WHERE ID=:ID");
     same("DeleteQuery of REFERENCE", "DELETE FROM REFERENCE WHERE ID=:ID");
-    same("AddPhotoalbumQuery",
-         "INSERT INTO PHOTOALBUM (ID, REF_REFERENCE, PHOTOFILE, PHOTONAME, PHOTODATE, MEMORIES)"
-         " VALUES  (:ID, :REF_REFERENCE, :PHOTOFILE, :PHOTONAME, :PHOTODATE, :MEMORIES)");
-    same("UpdatePhotoalbumQuery",
-         "UPDATE PHOTOALBUM SET REF_REFERENCE=:REF_REFERENCE, PHOTOFILE=:PHOTOFILE,"
-         " PHOTONAME=:PHOTONAME, PHOTODATE=:PHOTODATE, MEMORIES=:MEMORIES WHERE ID=:ID");
+    same("AddPhotoalbumQuery", "INSERT INTO PHOTOALBUM (ID, REF_REFERENCE, PHOTOFILE, PHOTONAME, PHOTODATE, MEMORIES)"
+                               " VALUES  (:ID, :REF_REFERENCE, :PHOTOFILE, :PHOTONAME, :PHOTODATE, :MEMORIES)");
+    same("UpdatePhotoalbumQuery", "UPDATE PHOTOALBUM SET REF_REFERENCE=:REF_REFERENCE, PHOTOFILE=:PHOTOFILE,"
+                                  " PHOTONAME=:PHOTONAME, PHOTODATE=:PHOTODATE, MEMORIES=:MEMORIES WHERE ID=:ID");
     same("DeletePhotoalbumQuery", "DELETE FROM PHOTOALBUM WHERE ID=:ID");
-    same("AddMemosQuery",
-         "INSERT INTO memos (ID, MEMONAME, MEMOS, LASTMODIFY) VALUES  (:ID, :MEMONAME, :MEMOS,"
-         " :LASTMODIFY)");
+    same("AddMemosQuery", "INSERT INTO memos (ID, MEMONAME, MEMOS, LASTMODIFY) VALUES  (:ID, :MEMONAME, :MEMOS,"
+                          " :LASTMODIFY)");
     same("UpdateMemosQuery", "UPDATE MEMOS SET MEMOS=:MEMOS, LASTMODIFY=:LASTMODIFY WHERE ID=:ID");
     same("UpdateMemonameQuery", "UPDATE MEMOS SET MEMONAME=:MEMONAME WHERE ID=:ID");
     same("DeleteMemosQuery", "DELETE FROM MEMOS WHERE ID=:ID");
 
     // Identifier allocation.
-    for (const char* table : {"p_type", "MEASURES", "HYDROBIONTS", "REFERENCE", "PHOTOALBUM", "MEMOS",
-                              "RAZREM", "PERREM", "PERREMDONE", "JOURNAL", "HJOURNAL"}) {
+    for (const char* table : {"p_type", "MEASURES", "HYDROBIONTS", "REFERENCE", "PHOTOALBUM", "MEMOS", "RAZREM",
+                              "PERREM", "PERREMDONE", "JOURNAL", "HJOURNAL"}) {
         const QString sql = QStringLiteral("SELECT MAX(ID) AS ID FROM ") + QLatin1String(table);
         QTest::newRow(qPrintable(QStringLiteral("NextId ") + QLatin1String(table))) << sql << sql;
     }
@@ -326,7 +325,8 @@ void DialectTest::vocabulary_data() {
     row("inhabitants unfiltered", kHydrobionts + " ORDER BY NAME", kHydrobiontsSqlite + " ORDER BY NAME");
 }
 
-void DialectTest::vocabulary() {
+void DialectTest::vocabulary()
+{
     QFETCH(QString, source);
     QFETCH(QString, expected);
 
@@ -351,7 +351,8 @@ void DialectTest::vocabulary() {
     QCOMPARE(sqlite3_bind_parameter_count(query.handle()), named);
 }
 
-void DialectTest::concatenationJoinsNames() {
+void DialectTest::concatenationJoinsNames()
+{
     SchemaDb db;
     QVERIFY2(db.error().isEmpty(), qPrintable(db.error()));
     const QString add =
@@ -380,15 +381,14 @@ void DialectTest::concatenationJoinsNames() {
     QCOMPARE(rows[0].value("N1").toString(), QStringLiteral("Ancistrus dolichopterus (Анциструс)"));
 }
 
-void DialectTest::booleanLiteralsMatchStoredFlags() {
+void DialectTest::booleanLiteralsMatchStoredFlags()
+{
     SchemaDb db;
     QVERIFY2(db.error().isEmpty(), qPrintable(db.error()));
     {
         Query pending(db, QStringLiteral("INSERT INTO RAZREM (ID, REMINDER, REMINDEDATE, DONE) VALUES "
                                          " (:ID, :REMINDER, :REMINDEDATE, FALSE)"));
-        pending.bind(":ID", 1)
-            .bind(":REMINDER", QStringLiteral("Change filter"))
-            .bind(":REMINDEDATE", 45001.5);
+        pending.bind(":ID", 1).bind(":REMINDER", QStringLiteral("Change filter")).bind(":REMINDEDATE", 45001.5);
         pending.run();
         QVERIFY2(pending.ok(), qPrintable(pending.error()));
         Query done(db, QStringLiteral("INSERT INTO RAZREM (ID, REMINDER, REMINDEDATE, DONE) VALUES "
@@ -408,7 +408,8 @@ void DialectTest::booleanLiteralsMatchStoredFlags() {
     QCOMPARE(rows[0].value("DONE"), QVariant(qlonglong(1)));
 }
 
-void DialectTest::whenRangeWithBoundParameters() {
+void DialectTest::whenRangeWithBoundParameters()
+{
     SchemaDb db;
     QVERIFY2(db.error().isEmpty(), qPrintable(db.error()));
     const QString add = lines({"INSERT INTO MEASURES", "(ID, REF_P_TYPE, VALUE, WHEN, COMMENT)", "VALUES",
@@ -420,9 +421,8 @@ void DialectTest::whenRangeWithBoundParameters() {
         double when;
     };
     // Type 1 at 9 May 10:00, 10 May 08:00, 12 May 00:00, 20 May; type 2 inside the range.
-    for (const Measure& m :
-         {Measure{1, 1, 7.9, 45421.0 + 10.0 / 24}, Measure{2, 1, 8.1, 45422.0 + 8.0 / 24},
-          Measure{3, 1, 8.0, 45424.0}, Measure{4, 1, 8.3, 45432.0}, Measure{5, 2, 26.5, 45422.5}}) {
+    for (const Measure& m : {Measure{1, 1, 7.9, 45421.0 + 10.0 / 24}, Measure{2, 1, 8.1, 45422.0 + 8.0 / 24},
+                             Measure{3, 1, 8.0, 45424.0}, Measure{4, 1, 8.3, 45432.0}, Measure{5, 2, 26.5, 45422.5}}) {
         Query q(db, add);
         q.bind(":ID", m.id).bind(":REF_P_TYPE", m.type).bind(":VALUE", m.value).bind(":WHEN", m.when);
         q.bind(":COMMENT", QStringLiteral("'quoted' TRUE"));
@@ -430,9 +430,9 @@ void DialectTest::whenRangeWithBoundParameters() {
         QVERIFY2(q.ok(), qPrintable(q.error()));
     }
 
-    const QString history = QStringLiteral(
-        "SELECT * FROM MEASURES WHERE (REF_P_TYPE=:REF_P_TYPE)AND(WHEN>=:FROMDATE)AND(WHEN<=:TODATE)"
-        " ORDER BY WHEN DESC");
+    const QString history =
+        QStringLiteral("SELECT * FROM MEASURES WHERE (REF_P_TYPE=:REF_P_TYPE)AND(WHEN>=:FROMDATE)AND(WHEN<=:TODATE)"
+                       " ORDER BY WHEN DESC");
     Query inRange(db, history);
     inRange.bind(":REF_P_TYPE", 1).bind(":FROMDATE", 45421.5).bind(":TODATE", 45424.0);
     const QList<QVariantMap> rows = inRange.run();
@@ -455,7 +455,8 @@ void DialectTest::whenRangeWithBoundParameters() {
     QCOMPARE(after[2].value("COMMENT").toString(), QStringLiteral("after water change"));
 }
 
-void DialectTest::edgeCases_data() {
+void DialectTest::edgeCases_data()
+{
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("expected");
     const auto row = [](const char* name, const char* sql, const char* expected) {
@@ -482,8 +483,7 @@ void DialectTest::edgeCases_data() {
         "order by \"when\" desc, \"Value\", \"interVal\", \"comment\"");
     same("VALUES", "INSERT INTO t (A) VALUES (1)");
     same("longer names", "SELECT TRUEVALUE, WHENEVER, COMMENTS, VALUE_2, MYVALUE, FALSE1, WHENЯ FROM t");
-    row("qualified name", "SELECT m.WHEN, m.TRUE FROM MEASURES m",
-        "SELECT m.\"WHEN\", m.TRUE FROM MEASURES m");
+    row("qualified name", "SELECT m.WHEN, m.TRUE FROM MEASURES m", "SELECT m.\"WHEN\", m.TRUE FROM MEASURES m");
     row("quoted name right beside", "SELECT \"a\"WHEN\"b\" FROM t", "SELECT \"a\" \"WHEN\" \"b\" FROM t");
     row("whitespace kept", "SELECT\n\tWHEN\r\n  FROM t", "SELECT\n\t\"WHEN\"\r\n  FROM t");
     // Booleans.
@@ -508,8 +508,7 @@ void DialectTest::edgeCases_data() {
     same("stray plus", "SELECT 'x'+ +A, +'x'+A FROM t");
     row("comments inside a chain", "SELECT A/**/+/**/'x' FROM t", "SELECT A/**/||/**/'x' FROM t");
     // CASE keeps its WHEN.
-    row("CASE", "SELECT CASE WHEN A=1 THEN 'x' END, WHEN FROM t",
-        "SELECT CASE WHEN A=1 THEN 'x' END, \"WHEN\" FROM t");
+    row("CASE", "SELECT CASE WHEN A=1 THEN 'x' END, WHEN FROM t", "SELECT CASE WHEN A=1 THEN 'x' END, \"WHEN\" FROM t");
     // Broken texts pass through.
     same("unterminated string", "SELECT 'WHEN + TRUE");
     same("unterminated quoted name", "SELECT \"WHEN");
@@ -520,18 +519,19 @@ void DialectTest::edgeCases_data() {
     row("trailing plus", "SELECT 'a'+B+", "SELECT 'a'+B+");
 }
 
-void DialectTest::edgeCases() {
+void DialectTest::edgeCases()
+{
     QFETCH(QString, source);
     QFETCH(QString, expected);
     QCOMPARE(Dialect::toSqlite(source), expected);
 }
 
 // Nothing recurses or rescans: deep nesting and long chains come back at once.
-void DialectTest::longAndDeeplyNestedInput() {
+void DialectTest::longAndDeeplyNestedInput()
+{
     constexpr int depth = 200000;
     const QString nested = QString(depth, u'(') + QStringLiteral("WHEN") + QString(depth, u')');
-    QCOMPARE(Dialect::toSqlite(nested),
-             QString(depth, u'(') + QStringLiteral("\"WHEN\"") + QString(depth, u')'));
+    QCOMPARE(Dialect::toSqlite(nested), QString(depth, u'(') + QStringLiteral("\"WHEN\"") + QString(depth, u')'));
 
     const QString chain = QStringLiteral("A") + QStringLiteral("+'x'").repeated(depth);
     QCOMPARE(Dialect::toSqlite(chain), QStringLiteral("A") + QStringLiteral("||'x'").repeated(depth));

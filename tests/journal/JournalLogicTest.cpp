@@ -23,12 +23,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("reference");
         QTest::addColumn<QString>("directory");
-        QTest::newRow("bare name") << "fish.jpg" << "";
-        QTest::newRow("backslash path") << "C:\\Photos\\fish.jpg" << "C:\\Photos\\";
-        QTest::newRow("drive only") << "C:fish.jpg" << "C:";
-        QTest::newRow("one backslash") << "\\fish.jpg" << "\\";
+        QTest::newRow("bare name") << "fish.jpg"
+                                   << "";
+        QTest::newRow("backslash path") << "C:\\Photos\\fish.jpg"
+                                        << "C:\\Photos\\";
+        QTest::newRow("drive only") << "C:fish.jpg"
+                                    << "C:";
+        QTest::newRow("one backslash") << "\\fish.jpg"
+                                       << "\\";
         QTest::newRow("native path") << sep() + "home" + sep() + "fish.jpg" << sep() + "home" + sep();
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void directoryPart_endsAtLastSeparator()
     {
@@ -45,7 +50,8 @@ private Q_SLOTS:
         const QString folder = sep() + "data" + sep() + "Photos" + sep();
         QTest::newRow("bare name") << "fish.jpg" << folder + "fish.jpg";
         QTest::newRow("one-character folder keeps its backslash") << "\\fish.jpg" << folder + "\\fish.jpg";
-        QTest::newRow("full path") << "C:\\Other\\fish.jpg" << "C:\\Other\\fish.jpg";
+        QTest::newRow("full path") << "C:\\Other\\fish.jpg"
+                                   << "C:\\Other\\fish.jpg";
         QTest::newRow("non-Latin name with spaces") << "мой петушок.jpg" << folder + "мой петушок.jpg";
     }
     void resolve_bareNamesLieInThePhotosFolder()

@@ -21,7 +21,8 @@ class ParameterDefinitionsTest : public QObject {
     int m_mainOpens = 0;
 
     // Rows of a query as "a|b|c" texts, for comparing whole tables.
-    QStringList rows(const QString& sql) const {
+    QStringList rows(const QString& sql) const
+    {
         DataSet ds(*m_db, QStringLiteral("Check"), sql);
         ds.open();
         QStringList out;
@@ -34,15 +35,16 @@ class ParameterDefinitionsTest : public QObject {
         }
         return out;
     }
-    QStringList snapshot() const {
+    QStringList snapshot() const
+    {
         return rows(QStringLiteral("SELECT * FROM p_type ORDER BY ID")) +
                rows(QStringLiteral("SELECT ID, REF_P_TYPE, VALUE FROM MEASURES ORDER BY ID"));
     }
     // Which parameter (by name) each measurement belongs to.
-    QStringList measuresByName() const {
+    QStringList measuresByName() const
+    {
         QStringList out;
-        DataSet ds(*m_db, QStringLiteral("Check"),
-                   QStringLiteral("SELECT ID, REF_P_TYPE FROM MEASURES ORDER BY ID"));
+        DataSet ds(*m_db, QStringLiteral("Check"), QStringLiteral("SELECT ID, REF_P_TYPE FROM MEASURES ORDER BY ID"));
         ds.open();
         for (int r = 0; r < ds.count(); ++r) {
             ds.moveTo(r);
@@ -52,15 +54,16 @@ class ParameterDefinitionsTest : public QObject {
         }
         return out;
     }
-    QString nameOf(int id) const {
+    QString nameOf(int id) const
+    {
         const QStringList found = rows(QStringLiteral("SELECT PARAM FROM p_type WHERE ID=%1").arg(id));
         return found.isEmpty() ? QStringLiteral("<none>") : found.first();
     }
     // Checks the stored row field by field, each read as its kind.
     void verifyStored(int id, const QString& name, const QString& comment, double def, double step,
-                      const QString& journalTemplate) const {
-        DataSet ds(*m_db, QStringLiteral("Check"),
-                   QStringLiteral("SELECT * FROM p_type WHERE ID=%1").arg(id));
+                      const QString& journalTemplate) const
+    {
+        DataSet ds(*m_db, QStringLiteral("Check"), QStringLiteral("SELECT * FROM p_type WHERE ID=%1").arg(id));
         ds.open();
         QCOMPARE(ds.count(), 1);
         QCOMPARE(ds.asString(QStringLiteral("PARAM")), name);
@@ -69,11 +72,13 @@ class ParameterDefinitionsTest : public QObject {
         QCOMPARE(ds.asFloat(QStringLiteral("STEP")), step);
         QCOMPARE(ds.asString(QStringLiteral("TEMPLATE")), journalTemplate);
     }
-    int measuresOf(int id) const {
+    int measuresOf(int id) const
+    {
         return rows(QStringLiteral("SELECT ID FROM MEASURES WHERE REF_P_TYPE=%1").arg(id)).size();
     }
 
-    static void textCases() {
+    static void textCases()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("comment");
         QTest::addColumn<QString>("journalTemplate");
@@ -98,7 +103,8 @@ class ParameterDefinitionsTest : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         m_fresh = std::make_unique<FreshDatabase>();
         QVERIFY(m_fresh->isValid());
         m_db = std::make_unique<Database>(m_fresh->path());
@@ -119,7 +125,8 @@ private Q_SLOTS:
         m_defs = std::make_unique<ParameterDefinitions>(*m_db, *m_main);
         m_defs->list().open();
     }
-    void cleanup() {
+    void cleanup()
+    {
         m_defs.reset();
         m_main.reset();
         m_db.reset();
@@ -127,7 +134,8 @@ private Q_SLOTS:
     }
 
     void add_storesTextExactlyUnderNextIdentifier_data() { textCases(); }
-    void add_storesTextExactlyUnderNextIdentifier() {
+    void add_storesTextExactlyUnderNextIdentifier()
+    {
         QFETCH(QString, name);
         QFETCH(QString, comment);
         QFETCH(QString, journalTemplate);
@@ -147,7 +155,8 @@ private Q_SLOTS:
     }
 
     void update_storesTextExactly_data() { textCases(); }
-    void update_storesTextExactly() {
+    void update_storesTextExactly()
+    {
         QFETCH(QString, name);
         QFETCH(QString, comment);
         QFETCH(QString, journalTemplate);
@@ -167,7 +176,8 @@ private Q_SLOTS:
         QCOMPARE(m_mainOpens, 1);
     }
 
-    void delete_removesParameterWithItsMeasurementsOnly() {
+    void delete_removesParameterWithItsMeasurementsOnly()
+    {
         m_defs->list().locate(2);
 
         m_defs->DeleteParameter(2);
@@ -176,8 +186,7 @@ private Q_SLOTS:
         QCOMPARE(measuresOf(2), 0);
         QCOMPARE(measuresOf(1), 2);
         QCOMPARE(measuresOf(3), 2);
-        QCOMPARE(rows(QStringLiteral("SELECT ID FROM p_type ORDER BY ID")),
-                 (QStringList{"1", "3", "4", "5", "6"}));
+        QCOMPARE(rows(QStringLiteral("SELECT ID FROM p_type ORDER BY ID")), (QStringList{"1", "3", "4", "5", "6"}));
         QCOMPARE(m_defs->tempQuery().sql(), QStringLiteral("DELETE FROM p_type  WHERE ID=2"));
         QCOMPARE(m_defs->list().count(), 5);
         QCOMPARE(m_defs->list().currentIndex(), 0);
@@ -185,7 +194,8 @@ private Q_SLOTS:
         QCOMPARE(m_mainOpens, 1);
     }
 
-    void move_swapsWithNeighbourAndMeasurementsFollow_data() {
+    void move_swapsWithNeighbourAndMeasurementsFollow_data()
+    {
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("b");
         QTest::newRow("down") << 2 << 3;
@@ -194,7 +204,8 @@ private Q_SLOTS:
         QTest::newRow("down onto one without measurements") << 3 << 4;
         QTest::newRow("down to the last") << 5 << 6;
     }
-    void move_swapsWithNeighbourAndMeasurementsFollow() {
+    void move_swapsWithNeighbourAndMeasurementsFollow()
+    {
         QFETCH(int, a);
         QFETCH(int, b);
         const QString moved = nameOf(a);
@@ -219,7 +230,8 @@ private Q_SLOTS:
         QCOMPARE(m_main->asString(QStringLiteral("PARAM")), moved);
     }
 
-    void move_ontoItself_changesNothing() {
+    void move_ontoItself_changesNothing()
+    {
         const QStringList before = snapshot();
         m_defs->MoveParameter(1, 1);
         QCOMPARE(snapshot(), before);
@@ -230,19 +242,18 @@ private Q_SLOTS:
     }
 
     // A fault raised by a statement in the middle of the swap (moving 2 onto 3).
-    void move_failingHalfWay_leavesEverythingAsItWas_data() {
+    void move_failingHalfWay_leavesEverythingAsItWas_data()
+    {
         QTest::addColumn<QString>("trigger");
-        QTest::newRow("2nd statement: parking the measurements")
-            << "BEFORE UPDATE ON MEASURES WHEN NEW.REF_P_TYPE=0";
-        QTest::newRow("3rd statement: the neighbour's new identifier")
-            << "BEFORE UPDATE ON p_type WHEN NEW.ID=2";
+        QTest::newRow("2nd statement: parking the measurements") << "BEFORE UPDATE ON MEASURES WHEN NEW.REF_P_TYPE=0";
+        QTest::newRow("3rd statement: the neighbour's new identifier") << "BEFORE UPDATE ON p_type WHEN NEW.ID=2";
         QTest::newRow("4th statement: the neighbour's measurements")
             << "BEFORE UPDATE ON MEASURES WHEN NEW.REF_P_TYPE=2";
         QTest::newRow("5th statement: unparking the parameter") << "BEFORE UPDATE ON p_type WHEN NEW.ID=3";
-        QTest::newRow("6th statement: unparking the measurements")
-            << "BEFORE UPDATE ON MEASURES WHEN NEW.REF_P_TYPE=3";
+        QTest::newRow("6th statement: unparking the measurements") << "BEFORE UPDATE ON MEASURES WHEN NEW.REF_P_TYPE=3";
     }
-    void move_failingHalfWay_leavesEverythingAsItWas() {
+    void move_failingHalfWay_leavesEverythingAsItWas()
+    {
         QFETCH(QString, trigger);
         m_db->execute(QStringLiteral("CREATE TRIGGER fault ") + trigger +
                       QStringLiteral(" BEGIN SELECT RAISE(ABORT, 'boom'); END"));
@@ -260,7 +271,8 @@ private Q_SLOTS:
         QCOMPARE(measuresOf(3), 2);
     }
 
-    void delete_failingHalfWay_keepsTheMeasurements() {
+    void delete_failingHalfWay_keepsTheMeasurements()
+    {
         m_db->execute(QStringLiteral("CREATE TRIGGER fault BEFORE DELETE ON p_type WHEN OLD.ID=2 "
                                      "BEGIN SELECT RAISE(ABORT, 'boom'); END"));
         const QStringList before = snapshot();
@@ -273,7 +285,8 @@ private Q_SLOTS:
         QCOMPARE(m_mainOpens, 0);
     }
 
-    void update_failing_leavesListOpenOnTheRow() {
+    void update_failing_leavesListOpenOnTheRow()
+    {
         m_db->execute(QStringLiteral("CREATE TRIGGER fault BEFORE UPDATE ON p_type "
                                      "BEGIN SELECT RAISE(ABORT, 'boom'); END"));
         QVERIFY_THROWS_EXCEPTION(DatabaseError,

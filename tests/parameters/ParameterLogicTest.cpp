@@ -23,15 +23,51 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("comment");
         QTest::addColumn<QString>("text");
-        QTest::newRow("all three") << "$$ = %% (##)" << "pH" << "7.25" << "abc" << "pH = 7.25 (abc)";
-        QTest::newRow("comma separator") << "$$ = %% (##)" << "pH" << "7,25" << "abc" << "pH = 7,25 (abc)";
-        QTest::newRow("comment ignored") << "$$ = %%" << "pH" << "7" << "abc" << "pH = 7";
-        QTest::newRow("no name placeholder") << "= %%" << "KH" << "6" << "" << "KH= 6";
-        QTest::newRow("no value placeholder") << "$$ measured" << "KH" << "6" << "" << "6KH measured";
-        QTest::newRow("neither") << "" << "KH" << "6" << "x" << "6KH";
-        QTest::newRow("only the first of each") << "$$ $$ %% %% ## ##" << "A" << "1" << "c" << "A $$ 1 %% c ##";
-        QTest::newRow("name containing %%") << "$$ = %%" << "N%%O" << "5" << "" << "N5O = %%";
-        QTest::newRow("comment containing ##") << "## and ##" << "" << "" << "x##" << "x## and ##";
+        QTest::newRow("all three") << "$$ = %% (##)"
+                                   << "pH"
+                                   << "7.25"
+                                   << "abc"
+                                   << "pH = 7.25 (abc)";
+        QTest::newRow("comma separator") << "$$ = %% (##)"
+                                         << "pH"
+                                         << "7,25"
+                                         << "abc"
+                                         << "pH = 7,25 (abc)";
+        QTest::newRow("comment ignored") << "$$ = %%"
+                                         << "pH"
+                                         << "7"
+                                         << "abc"
+                                         << "pH = 7";
+        QTest::newRow("no name placeholder") << "= %%"
+                                             << "KH"
+                                             << "6"
+                                             << ""
+                                             << "KH= 6";
+        QTest::newRow("no value placeholder") << "$$ measured"
+                                              << "KH"
+                                              << "6"
+                                              << ""
+                                              << "6KH measured";
+        QTest::newRow("neither") << ""
+                                 << "KH"
+                                 << "6"
+                                 << "x"
+                                 << "6KH";
+        QTest::newRow("only the first of each") << "$$ $$ %% %% ## ##"
+                                                << "A"
+                                                << "1"
+                                                << "c"
+                                                << "A $$ 1 %% c ##";
+        QTest::newRow("name containing %%") << "$$ = %%"
+                                            << "N%%O"
+                                            << "5"
+                                            << ""
+                                            << "N5O = %%";
+        QTest::newRow("comment containing ##") << "## and ##"
+                                               << ""
+                                               << ""
+                                               << "x##"
+                                               << "x## and ##";
     }
     void composeJournalText()
     {
@@ -89,7 +125,8 @@ private Q_SLOTS:
         QFETCH(QDateTime, last);
         QFETCH(QDateTime, from);
         QFETCH(QDateTime, to);
-        const HistoryPeriod period = HistoryBounds(whole, DateTime::fromQDateTime(first), DateTime::fromQDateTime(last));
+        const HistoryPeriod period =
+            HistoryBounds(whole, DateTime::fromQDateTime(first), DateTime::fromQDateTime(last));
         QCOMPARE(period.from.toQDateTime(), from);
         QCOMPARE(period.to.toQDateTime(), to);
     }

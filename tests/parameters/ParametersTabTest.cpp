@@ -92,7 +92,8 @@ private Q_SLOTS:
         QCOMPARE(history->count(), 1);
         QCOMPARE(history->asFloat(QStringLiteral("VALUE")), 7.0);
         QCOMPARE(history->asString(QStringLiteral("COMMENT")), QStringLiteral("утро; 'x'"));
-        QCOMPARE(history->asDateTime(QStringLiteral("WHEN")).toQDateTime(), QDateTime(QDate(2026, 12, 11), QTime(10, 0)));
+        QCOMPARE(history->asDateTime(QStringLiteral("WHEN")).toQDateTime(),
+                 QDateTime(QDate(2026, 12, 11), QTime(10, 0)));
         QCOMPARE(tab->LabeledEdit5->text(), QString());
         QCOMPARE(journal->count(), 1);
         QCOMPARE(journal->asString(QStringLiteral("EVENTMEMO")), QStringLiteral("pH = 7 (утро; 'x')"));
@@ -126,7 +127,8 @@ private Q_SLOTS:
         tab->BitBtn17->click();
         history->first();
         QVERIFY(!history->isEmpty());
-        QCOMPARE(history->asDateTime(QStringLiteral("WHEN")).toQDateTime(), QDateTime(QDate(2026, 12, 1), QTime(7, 45)));
+        QCOMPARE(history->asDateTime(QStringLiteral("WHEN")).toQDateTime(),
+                 QDateTime(QDate(2026, 12, 1), QTime(7, 45)));
         QCOMPARE(journal->asDateTime(QStringLiteral("EVENTTIME")).toQDateTime(),
                  QDateTime(QDate(2026, 12, 1), QTime(7, 45)));
     }
@@ -155,8 +157,10 @@ private Q_SLOTS:
 
     void period_boundsAndWholeHistory()
     {
-        for (const auto& [day, time] : {std::pair{QDate(2026, 12, 5), QTime(0, 0)}, {QDate(2026, 12, 5), QTime(23, 59, 59)},
-                                        {QDate(2026, 12, 6), QTime(0, 0, 0)}, {QDate(2020, 1, 1), QTime(12, 0)}}) {
+        for (const auto& [day, time] : {std::pair{QDate(2026, 12, 5), QTime(0, 0)},
+                                        {QDate(2026, 12, 5), QTime(23, 59, 59)},
+                                        {QDate(2026, 12, 6), QTime(0, 0, 0)},
+                                        {QDate(2020, 1, 1), QTime(12, 0)}}) {
             f->clock.set(DateTime::fromDateAndTime(day, time));
             tab->BitBtn17->click();
         }
@@ -164,7 +168,7 @@ private Q_SLOTS:
         tab->DateTimePicker9->setDate(QDate(2026, 12, 5));
         tab->DateTimePicker10->setDate(QDate(2026, 12, 5));
         QCOMPARE(history->count(), 2);
-        QCOMPARE(tab->LabeledEdit5->text(), QString()); // a period change restores the entry
+        QCOMPARE(tab->LabeledEdit5->text(), QString());    // a period change restores the entry
         tab->DateTimePicker9->setDate(QDate(2026, 12, 7)); // last before first
         QCOMPARE(history->count(), 0);
         tab->CheckBox5->click();

@@ -28,26 +28,30 @@ class WatterParametersFormTest : public QObject {
     TWatterParametersForm* w = nullptr;
 
     // Creates the main window and shows the editor over it.
-    void open() {
+    void open()
+    {
         f->show();
         w = f->form()->WatterParametersForm;
         w->show();
     }
     DataSet& list() const { return w->definitions().list(); }
     DataSet& mainList() const { return f->form()->data().MeasuresTypeQuery; }
-    void addMeasures(int parameter, int count) {
+    void addMeasures(int parameter, int count)
+    {
         for (int n = 1; n <= count; ++n)
             f->database.exec(QStringLiteral("INSERT INTO MEASURES (ID, REF_P_TYPE, \"VALUE\", \"WHEN\") "
                                             "VALUES (%1, %2, 1.5, 45000)")
                                  .arg(parameter * 100 + n)
                                  .arg(parameter));
     }
-    int count(const QString& sql) const {
+    int count(const QString& sql) const
+    {
         DataSet ds(f->form()->database(), QStringLiteral("Check"), sql);
         ds.open();
         return ds.count();
     }
-    QStringList names(DataSet& ds) const {
+    QStringList names(DataSet& ds) const
+    {
         QStringList out;
         const int column = ds.fieldIndex(QStringLiteral("PARAM"));
         for (int r = 0; r < ds.count(); ++r)
@@ -55,7 +59,8 @@ class WatterParametersFormTest : public QObject {
         return out;
     }
     // The grid's column titles as the user sees them, left to right.
-    QStringList columnTitles() const {
+    QStringList columnTitles() const
+    {
         QHeaderView* header = w->DBISAMDBGrid1->horizontalHeader();
         QStringList out;
         for (int v = 0; v < header->count(); ++v) {
@@ -65,22 +70,26 @@ class WatterParametersFormTest : public QObject {
         }
         return out;
     }
-    void selectRow(int row) {
+    void selectRow(int row)
+    {
         w->DBISAMDBGrid1->selectRow(row);
         QCOMPARE(list().currentIndex(), row);
     }
     // Key presses carrying the text, which also types what keyClicks cannot (Cyrillic).
-    static void type(QLineEdit* edit, const QString& text) {
+    static void type(QLineEdit* edit, const QString& text)
+    {
         for (QChar c : text)
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    static void retype(QLineEdit* edit, const QString& text) {
+    static void retype(QLineEdit* edit, const QString& text)
+    {
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         type(edit, text);
     }
     void verifyFields(const QString& name, double def, double step, const QString& comment,
-                      const QString& journalTemplate) const {
+                      const QString& journalTemplate) const
+    {
         QCOMPARE(w->Edit1->text(), name);
         QCOMPARE(w->RxCalcEdit1->value(), def);
         QCOMPARE(w->RxCalcEdit2->value(), step);
@@ -89,11 +98,13 @@ class WatterParametersFormTest : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         f = std::make_unique<MainWindowFixture>();
         QVERIFY(f->database.isValid());
     }
-    void cleanup() {
+    void cleanup()
+    {
         if (f) {
             QVERIFY2(f->prompter.unexpected.isEmpty(), qPrintable(f->prompter.unexpected.join('\n')));
             QVERIFY2(f->prompter.errors.isEmpty(), qPrintable(f->prompter.errors.join('\n')));
@@ -102,7 +113,8 @@ private Q_SLOTS:
         f.reset();
     }
 
-    void show_opensListInEditModeAndClosing_closesIt() {
+    void show_opensListInEditModeAndClosing_closesIt()
+    {
         open();
         QCOMPARE(w->windowTitle(), QStringLiteral("Параметры воды"));
         QVERIFY(w->isModal());
@@ -113,8 +125,7 @@ private Q_SLOTS:
         QCOMPARE(columnTitles(), (QStringList{"Параметр", "По умолчанию", "Шаг", "Шаблон", "Комментарий"}));
         QVERIFY(w->RadioButton1->isChecked());
         QVERIFY(w->N10->isEnabled());
-        verifyFields(QStringLiteral("pH"), 7.0, 0.1, QStringLiteral("Кислотность"),
-                     QStringLiteral("$$ = %%"));
+        verifyFields(QStringLiteral("pH"), 7.0, 0.1, QStringLiteral("Кислотность"), QStringLiteral("$$ = %%"));
         QCOMPARE(w->BitBtn2->text(), QStringLiteral("Записать изменения"));
         QVERIFY(!w->BitBtn2->isEnabled());
         // The labels name their fields for the keyboard and assistive tools.
@@ -133,7 +144,8 @@ private Q_SLOTS:
         QCOMPARE(w->Edit1->text(), QStringLiteral("KH"));
     }
 
-    void emptyTable_opensInNewModeUntilANameIsTyped() {
+    void emptyTable_opensInNewModeUntilANameIsTyped()
+    {
         f->database.exec(QStringLiteral("DELETE FROM p_type"));
         open();
         QVERIFY(w->RadioButton2->isChecked());
@@ -156,14 +168,16 @@ private Q_SLOTS:
         QVERIFY(w->RadioButton2->isChecked());
     }
 
-    void newMode_onlyANameEnablesAdd_data() {
+    void newMode_onlyANameEnablesAdd_data()
+    {
         QTest::addColumn<QString>("field");
         QTest::newRow("default") << "RxCalcEdit1";
         QTest::newRow("step") << "RxCalcEdit2";
         QTest::newRow("comment") << "LabeledEdit1";
         QTest::newRow("template") << "LabeledEdit2";
     }
-    void newMode_onlyANameEnablesAdd() {
+    void newMode_onlyANameEnablesAdd()
+    {
         QFETCH(QString, field);
         open();
         w->RadioButton2->click();
@@ -185,7 +199,8 @@ private Q_SLOTS:
         QVERIFY(w->BitBtn2->isEnabled());
     }
 
-    void editMode_anyChangeEnablesSave_data() {
+    void editMode_anyChangeEnablesSave_data()
+    {
         QTest::addColumn<QString>("change");
         QTest::newRow("name typed") << "name";
         QTest::newRow("name emptied") << "empty name";
@@ -195,7 +210,8 @@ private Q_SLOTS:
         QTest::newRow("template typed") << "template";
         QTest::newRow("template reset") << "reset";
     }
-    void editMode_anyChangeEnablesSave() {
+    void editMode_anyChangeEnablesSave()
+    {
         QFETCH(QString, change);
         open();
         selectRow(1);
@@ -217,7 +233,8 @@ private Q_SLOTS:
         QVERIFY(w->BitBtn2->isEnabled());
     }
 
-    void editMode_save_storesFieldsAndStaysOnRow_data() {
+    void editMode_save_storesFieldsAndStaysOnRow_data()
+    {
         QTest::addColumn<QString>("typedName");
         QTest::addColumn<QString>("storedName");
         QTest::newRow("empty name") << ""
@@ -225,7 +242,8 @@ private Q_SLOTS:
         QTest::newRow("name cut to its column") << "Карбонатная жёсткость"
                                                 << "Карбонатная жёс";
     }
-    void editMode_save_storesFieldsAndStaysOnRow() {
+    void editMode_save_storesFieldsAndStaysOnRow()
+    {
         QFETCH(QString, typedName);
         QFETCH(QString, storedName);
         open();
@@ -255,7 +273,8 @@ private Q_SLOTS:
         QCOMPARE(mainList().asString(QStringLiteral("PARAM")), storedName);
     }
 
-    void add_resetsFieldsAndReadsAddInEveryLanguage_data() {
+    void add_resetsFieldsAndReadsAddInEveryLanguage_data()
+    {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("addCaption");
         QTest::newRow("Russian") << "Russian"
@@ -265,7 +284,8 @@ private Q_SLOTS:
         QTest::newRow("German") << "German"
                                 << "Hinzufügen";
     }
-    void add_resetsFieldsAndReadsAddInEveryLanguage() {
+    void add_resetsFieldsAndReadsAddInEveryLanguage()
+    {
         QFETCH(QString, language);
         QFETCH(QString, addCaption);
         open();
@@ -286,10 +306,9 @@ private Q_SLOTS:
         retype(w->LabeledEdit2->edit(), QStringLiteral("$$: %%"));
         w->BitBtn2->click();
 
-        QCOMPARE(
-            count(QStringLiteral("SELECT * FROM p_type WHERE ID=7 AND PARAM='Mg' AND DEF=1250 AND STEP=10 "
-                                 "AND TEMPLATE='$$: %%'")),
-            1);
+        QCOMPARE(count(QStringLiteral("SELECT * FROM p_type WHERE ID=7 AND PARAM='Mg' AND DEF=1250 AND STEP=10 "
+                                      "AND TEMPLATE='$$: %%'")),
+                 1);
         verifyFields(QString(), 0.0, 1.0, QString(), QStringLiteral("$$ = %%"));
         QCOMPARE(w->BitBtn2->text(), QStringLiteral("Добавить"));
         QVERIFY(!w->BitBtn2->isEnabled());
@@ -299,7 +318,8 @@ private Q_SLOTS:
         QCOMPARE(mainList().count(), 7);
     }
 
-    void captions_followLanguageAndMode() {
+    void captions_followLanguageAndMode()
+    {
         open();
         f->form()->N26Click();
         QCOMPARE(w->windowTitle(), QStringLiteral("Water parameters"));
@@ -316,7 +336,8 @@ private Q_SLOTS:
         QCOMPARE(w->BitBtn2->text(), QStringLiteral("Änderungen speichern"));
     }
 
-    void newToEdit_showsRowButKeepsTemplate() {
+    void newToEdit_showsRowButKeepsTemplate()
+    {
         open();
         selectRow(2);
         w->RadioButton2->click();
@@ -335,14 +356,16 @@ private Q_SLOTS:
         QCOMPARE(w->LabeledEdit2->text(), QStringLiteral("$$ = %% °dH"));
     }
 
-    void delete_asksTwiceAndOnlyYesTwiceDeletes_data() {
+    void delete_asksTwiceAndOnlyYesTwiceDeletes_data()
+    {
         QTest::addColumn<QList<bool>>("answers");
         QTest::addColumn<bool>("deleted");
         QTest::newRow("no at the first") << QList<bool>{false} << false;
         QTest::newRow("no at the second") << QList<bool>{true, false} << false;
         QTest::newRow("yes twice") << QList<bool>{true, true} << true;
     }
-    void delete_asksTwiceAndOnlyYesTwiceDeletes() {
+    void delete_asksTwiceAndOnlyYesTwiceDeletes()
+    {
         QFETCH(QList<bool>, answers);
         QFETCH(bool, deleted);
         addMeasures(2, 3);
@@ -356,8 +379,7 @@ private Q_SLOTS:
 
         const QStringList questions{
             QStringLiteral("Вы уверены, что хотите удалить параметр KH ?"),
-            QStringLiteral(
-                "При удалении параметра KH будут удалены результаты всех его измерений. Вы уверены ?")};
+            QStringLiteral("При удалении параметра KH будут удалены результаты всех его измерений. Вы уверены ?")};
         QCOMPARE(f->prompter.questions, questions.mid(0, answers.size()));
         QCOMPARE(count(QStringLiteral("SELECT * FROM p_type WHERE ID=2")), deleted ? 0 : 1);
         QCOMPARE(count(QStringLiteral("SELECT * FROM MEASURES WHERE REF_P_TYPE=2")), deleted ? 0 : 3);
@@ -367,7 +389,8 @@ private Q_SLOTS:
         QCOMPARE(list().currentIndex(), deleted ? 0 : 1);
     }
 
-    void deletingTheLastParameter_forcesNewMode() {
+    void deletingTheLastParameter_forcesNewMode()
+    {
         f->database.exec(QStringLiteral("DELETE FROM p_type WHERE ID>1"));
         open();
         QVERIFY(w->RadioButton1->isChecked());
@@ -381,7 +404,8 @@ private Q_SLOTS:
         QCOMPARE(w->BitBtn2->text(), QStringLiteral("Добавить"));
     }
 
-    void arrows_moveParameterAndKeepItSelected_data() {
+    void arrows_moveParameterAndKeepItSelected_data()
+    {
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("down");
         QTest::addColumn<QStringList>("order");
@@ -392,7 +416,8 @@ private Q_SLOTS:
         QTest::newRow("up at the first row") << 0 << false << original << 0;
         QTest::newRow("down at the last row") << 5 << true << original << 5;
     }
-    void arrows_moveParameterAndKeepItSelected() {
+    void arrows_moveParameterAndKeepItSelected()
+    {
         QFETCH(int, row);
         QFETCH(bool, down);
         QFETCH(QStringList, order);
@@ -421,7 +446,8 @@ private Q_SLOTS:
         QCOMPARE(count(QStringLiteral("SELECT * FROM MEASURES WHERE REF_P_TYPE=%1").arg(gh)), 1);
     }
 
-    void databaseError_isShownAndTheWindowGoesOn() {
+    void databaseError_isShownAndTheWindowGoesOn()
+    {
         f->database.exec(QStringLiteral("CREATE TRIGGER fault BEFORE UPDATE ON p_type "
                                         "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
         open();

@@ -8,8 +8,9 @@
 
 namespace {
 
-QByteArray compress(int width, int height, int components, J_COLOR_SPACE space,
-                    const JpegWriter::Options& options, const std::vector<JSAMPLE>& samples) {
+QByteArray compress(int width, int height, int components, J_COLOR_SPACE space, const JpegWriter::Options& options,
+                    const std::vector<JSAMPLE>& samples)
+{
     jpeg_compress_struct cinfo;
     jpeg_error_mgr errors;
     cinfo.err = jpeg_std_error(&errors);
@@ -60,7 +61,8 @@ QByteArray compress(int width, int height, int components, J_COLOR_SPACE space,
 
 } // namespace
 
-QByteArray JpegWriter::encode(const QImage& image, const Options& options) {
+QByteArray JpegWriter::encode(const QImage& image, const Options& options)
+{
     const bool gray = image.format() == QImage::Format_Grayscale8;
     const QImage source = gray ? image : image.convertToFormat(QImage::Format_RGB888);
     const int components = gray ? 1 : 3;
@@ -70,11 +72,11 @@ QByteArray JpegWriter::encode(const QImage& image, const Options& options) {
         const uchar* line = source.constScanLine(y);
         samples.insert(samples.end(), line, line + size_t(source.width()) * components);
     }
-    return compress(source.width(), source.height(), components, gray ? JCS_GRAYSCALE : JCS_RGB, options,
-                    samples);
+    return compress(source.width(), source.height(), components, gray ? JCS_GRAYSCALE : JCS_RGB, options, samples);
 }
 
-QByteArray JpegWriter::encodeInvertedCmyk(const QSize& size, const QList<quint32>& pixelsRowByRow) {
+QByteArray JpegWriter::encodeInvertedCmyk(const QSize& size, const QList<quint32>& pixelsRowByRow)
+{
     std::vector<JSAMPLE> samples;
     for (const quint32 cmyk : pixelsRowByRow)
         for (const int shift : {24, 16, 8, 0})
@@ -83,7 +85,8 @@ QByteArray JpegWriter::encodeInvertedCmyk(const QSize& size, const QList<quint32
     return compress(size.width(), size.height(), 4, JCS_CMYK, Options{}, samples);
 }
 
-int JpegWriter::scanCount(const QByteArray& jpeg) {
+int JpegWriter::scanCount(const QByteArray& jpeg)
+{
     // Walks the marker segments up to each scan and skips its entropy-coded data
     // (where FF is followed by 00 or a restart marker).
     int scans = 0;

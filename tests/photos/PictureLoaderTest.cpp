@@ -19,7 +19,8 @@ const QColor Blue(40, 40, 200);
 
 // Left half one colour, right half another: a swapped channel, a wrong
 // conversion or garbage from a scaler all show at the centres of the halves.
-QImage halves(const QSize& size, const QColor& left = Red, const QColor& right = Blue) {
+QImage halves(const QSize& size, const QColor& left = Red, const QColor& right = Blue)
+{
     QImage image(size, QImage::Format_RGB32);
     image.fill(right);
     for (int y = 0; y < size.height(); ++y)
@@ -28,11 +29,13 @@ QImage halves(const QSize& size, const QColor& left = Red, const QColor& right =
     return image;
 }
 
-QImage grayHalves(const QSize& size) {
+QImage grayHalves(const QSize& size)
+{
     return halves(size, QColor(60, 60, 60), QColor(200, 200, 200)).convertToFormat(QImage::Format_Grayscale8);
 }
 
-QByteArray saved(const QImage& image, const char* format) {
+QByteArray saved(const QImage& image, const char* format)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -40,13 +43,14 @@ QByteArray saved(const QImage& image, const char* format) {
     return bytes;
 }
 
-QByteArray jpeg(const QImage& image, JpegWriter::Scans scans = JpegWriter::Scans::Baseline,
-                bool fullChroma = false) {
+QByteArray jpeg(const QImage& image, JpegWriter::Scans scans = JpegWriter::Scans::Baseline, bool fullChroma = false)
+{
     return JpegWriter::encode(image, {scans, fullChroma});
 }
 
 // Inverted CMYK halves: full red on the left, blue at half strength on the right.
-QByteArray cmykHalves(const QSize& size) {
+QByteArray cmykHalves(const QSize& size)
+{
     QList<quint32> pixels;
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x)
@@ -56,7 +60,8 @@ QByteArray cmykHalves(const QSize& size) {
 
 // The frame header of a JPEG file says the picture is of this size; the
 // scans stay as they are, as in a crafted file.
-QByteArray withFrameSize(QByteArray jpeg, const QSize& size) {
+QByteArray withFrameSize(QByteArray jpeg, const QSize& size)
+{
     qsizetype pos = 2;
     while (pos + 9 <= jpeg.size()) {
         const uchar marker = uchar(jpeg[pos + 1]);
@@ -70,7 +75,8 @@ QByteArray withFrameSize(QByteArray jpeg, const QSize& size) {
     return QByteArray();
 }
 
-QByteArray bmpClaiming(const QSize& size) {
+QByteArray bmpClaiming(const QSize& size)
+{
     QByteArray bmp = saved(halves(QSize(16, 16)), "BMP");
     qToLittleEndian<qint32>(size.width(), bmp.data() + 18);
     qToLittleEndian<qint32>(size.height(), bmp.data() + 22);
@@ -79,7 +85,8 @@ QByteArray bmpClaiming(const QSize& size) {
 
 // A GIF of an image of up to four colours without compression: a clear code
 // before every second pixel keeps the LZW codes three bits wide.
-QByteArray gif(const QImage& image) {
+QByteArray gif(const QImage& image)
+{
     const QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
     Q_ASSERT(indexed.colorCount() <= 4);
     QByteArray bytes("GIF89a");
@@ -127,7 +134,8 @@ QByteArray gif(const QImage& image) {
     return bytes;
 }
 
-QByteArray randomBytes(int size, quint32 seed) {
+QByteArray randomBytes(int size, quint32 seed)
+{
     QByteArray bytes(size, Qt::Uninitialized);
     QRandomGenerator random(seed);
     for (char& b : bytes)
@@ -135,13 +143,14 @@ QByteArray randomBytes(int size, quint32 seed) {
     return bytes;
 }
 
-bool near(const QColor& actual, const QColor& expected, int tolerance = 12) {
-    return qAbs(actual.red() - expected.red()) <= tolerance &&
-           qAbs(actual.green() - expected.green()) <= tolerance &&
+bool near(const QColor& actual, const QColor& expected, int tolerance = 12)
+{
+    return qAbs(actual.red() - expected.red()) <= tolerance && qAbs(actual.green() - expected.green()) <= tolerance &&
            qAbs(actual.blue() - expected.blue()) <= tolerance;
 }
 
-QString colourText(const QColor& c) {
+QString colourText(const QColor& c)
+{
     return QStringLiteral("(%1, %2, %3)").arg(c.red()).arg(c.green()).arg(c.blue());
 }
 
@@ -154,7 +163,8 @@ class PictureLoaderTest : public QObject {
 
     QTemporaryDir m_dir;
 
-    QString write(const QString& name, const QByteArray& bytes) {
+    QString write(const QString& name, const QByteArray& bytes)
+    {
         const QString path = m_dir.filePath(name);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -163,7 +173,8 @@ class PictureLoaderTest : public QObject {
     }
 
     // Loads and fails the test when anything was printed to stderr.
-    QImage quietLoad(const QString& path, const QSize& target, QString* error) {
+    QImage quietLoad(const QString& path, const QSize& target, QString* error)
+    {
         StderrCapture capture;
         QImage image = PictureLoader::load(path, target, error);
         const QByteArray printed = capture.text();
@@ -172,7 +183,8 @@ class PictureLoaderTest : public QObject {
         return image;
     }
 
-    static void verifyHalves(const QImage& image, const QColor& left, const QColor& right) {
+    static void verifyHalves(const QImage& image, const QColor& left, const QColor& right)
+    {
         const int y = image.height() / 2;
         const QColor l = image.pixelColor(image.width() / 4, y);
         const QColor r = image.pixelColor(image.width() * 3 / 4, y);
@@ -188,29 +200,27 @@ private Q_SLOTS:
     // allocate) counts as spam too.
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
-    void scaleChoice_data() {
+    void scaleChoice_data()
+    {
         QTest::addColumn<QSize>("source");
         QTest::addColumn<QSize>("target");
         QTest::addColumn<QSize>("fitted");
         QTest::addColumn<int>("eighths");
-        QTest::newRow("camera photo, preview")
-            << QSize(6000, 4000) << QSize(400, 300) << QSize(400, 266) << 1;
-        QTest::newRow("camera photo, screen")
-            << QSize(6000, 4000) << QSize(1920, 1080) << QSize(1620, 1080) << 4;
-        QTest::newRow("camera photo, 4K screen")
-            << QSize(6000, 4000) << QSize(3840, 2160) << QSize(3240, 2160) << 8;
+        QTest::newRow("camera photo, preview") << QSize(6000, 4000) << QSize(400, 300) << QSize(400, 266) << 1;
+        QTest::newRow("camera photo, screen") << QSize(6000, 4000) << QSize(1920, 1080) << QSize(1620, 1080) << 4;
+        QTest::newRow("camera photo, 4K screen") << QSize(6000, 4000) << QSize(3840, 2160) << QSize(3240, 2160) << 8;
         QTest::newRow("camera photo, full size") << QSize(6000, 4000) << QSize() << QSize(6000, 4000) << 8;
         QTest::newRow("portrait, preview") << QSize(4000, 6000) << QSize(400, 300) << QSize(200, 300) << 1;
         QTest::newRow("panorama, preview") << QSize(12000, 1000) << QSize(400, 300) << QSize(400, 33) << 1;
         QTest::newRow("exactly a quarter") << QSize(1280, 960) << QSize(320, 240) << QSize(320, 240) << 2;
-        QTest::newRow("a pixel more than half")
-            << QSize(1000, 1000) << QSize(501, 501) << QSize(501, 501) << 8;
+        QTest::newRow("a pixel more than half") << QSize(1000, 1000) << QSize(501, 501) << QSize(501, 501) << 8;
         QTest::newRow("odd sides round up") << QSize(801, 601) << QSize(100, 75) << QSize(99, 75) << 1;
         QTest::newRow("smaller than the box") << QSize(640, 480) << QSize(800, 600) << QSize(640, 480) << 8;
         QTest::newRow("strip into a square") << QSize(500, 10) << QSize(50, 50) << QSize(50, 1) << 1;
         QTest::newRow("empty box") << QSize(500, 400) << QSize(0, 0) << QSize(1, 1) << 1;
     }
-    void scaleChoice() {
+    void scaleChoice()
+    {
         QFETCH(QSize, source);
         QFETCH(QSize, target);
         QFETCH(QSize, fitted);
@@ -226,7 +236,8 @@ private Q_SLOTS:
         }
     }
 
-    void jpegIntoBox_data() {
+    void jpegIntoBox_data()
+    {
         using Scans = JpegWriter::Scans;
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QSize>("target");
@@ -234,27 +245,26 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("left");
         QTest::addColumn<QColor>("right");
         const QImage landscape = halves(QSize(1600, 1200));
-        QTest::newRow("baseline, shrunk")
-            << jpeg(landscape) << QSize(400, 300) << QSize(400, 300) << Red << Blue;
-        QTest::newRow("portrait") << jpeg(halves(QSize(1200, 1600))) << QSize(400, 300) << QSize(225, 300)
-                                  << Red << Blue;
-        QTest::newRow("odd size") << jpeg(halves(QSize(1001, 601))) << QSize(200, 200) << QSize(200, 120)
-                                  << Red << Blue;
+        QTest::newRow("baseline, shrunk") << jpeg(landscape) << QSize(400, 300) << QSize(400, 300) << Red << Blue;
+        QTest::newRow("portrait") << jpeg(halves(QSize(1200, 1600))) << QSize(400, 300) << QSize(225, 300) << Red
+                                  << Blue;
+        QTest::newRow("odd size") << jpeg(halves(QSize(1001, 601))) << QSize(200, 200) << QSize(200, 120) << Red
+                                  << Blue;
         QTest::newRow("smaller than the box, not enlarged")
             << jpeg(halves(QSize(640, 480))) << QSize(800, 600) << QSize(640, 480) << Red << Blue;
         QTest::newRow("full size") << jpeg(landscape) << QSize() << QSize(1600, 1200) << Red << Blue;
-        QTest::newRow("progressive") << jpeg(landscape, Scans::Progressive) << QSize(400, 300)
-                                     << QSize(400, 300) << Red << Blue;
+        QTest::newRow("progressive") << jpeg(landscape, Scans::Progressive) << QSize(400, 300) << QSize(400, 300) << Red
+                                     << Blue;
         QTest::newRow("4:4:4") << jpeg(halves(QSize(800, 600)), Scans::Baseline, true) << QSize(200, 150)
                                << QSize(200, 150) << Red << Blue;
         QTest::newRow("grayscale") << jpeg(grayHalves(QSize(800, 600))) << QSize(200, 150) << QSize(200, 150)
                                    << QColor(60, 60, 60) << QColor(200, 200, 200);
         QTest::newRow("inverted CMYK") << cmykHalves(QSize(800, 600)) << QSize(200, 150) << QSize(200, 150)
                                        << QColor(255, 0, 0) << QColor(0, 0, 128);
-        QTest::newRow("written by Qt")
-            << saved(landscape, "JPEG") << QSize(400, 300) << QSize(400, 300) << Red << Blue;
+        QTest::newRow("written by Qt") << saved(landscape, "JPEG") << QSize(400, 300) << QSize(400, 300) << Red << Blue;
     }
-    void jpegIntoBox() {
+    void jpegIntoBox()
+    {
         QFETCH(QByteArray, file);
         QFETCH(QSize, target);
         QFETCH(QSize, expected);
@@ -268,7 +278,8 @@ private Q_SLOTS:
         verifyHalves(image, left, right);
     }
 
-    void qtFormats_data() {
+    void qtFormats_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QSize>("target");
@@ -277,13 +288,12 @@ private Q_SLOTS:
         QTest::newRow("PNG") << "picture.png" << saved(picture, "PNG") << QSize(200, 200) << QSize(200, 150);
         QTest::newRow("BMP") << "picture.bmp" << saved(picture, "BMP") << QSize(200, 200) << QSize(200, 150);
         QTest::newRow("GIF") << "picture.gif" << gif(halves(QSize(64, 32))) << QSize(32, 32) << QSize(32, 16);
-        QTest::newRow("ICO") << "picture.ico" << saved(halves(QSize(64, 64)), "ICO") << QSize()
-                             << QSize(64, 64);
-        QTest::newRow("PNG named .jpg")
-            << "png.jpg" << saved(picture, "PNG") << QSize(200, 200) << QSize(200, 150);
+        QTest::newRow("ICO") << "picture.ico" << saved(halves(QSize(64, 64)), "ICO") << QSize() << QSize(64, 64);
+        QTest::newRow("PNG named .jpg") << "png.jpg" << saved(picture, "PNG") << QSize(200, 200) << QSize(200, 150);
         QTest::newRow("JPEG named .png") << "jpeg.png" << jpeg(picture) << QSize(200, 200) << QSize(200, 150);
     }
-    void qtFormats() {
+    void qtFormats()
+    {
         QFETCH(QString, name);
         QFETCH(QByteArray, file);
         QFETCH(QSize, target);
@@ -296,7 +306,8 @@ private Q_SLOTS:
         verifyHalves(image, Red, Blue);
     }
 
-    void unusualNames_data() {
+    void unusualNames_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("file");
         const QImage picture = halves(QSize(320, 240));
@@ -305,7 +316,8 @@ private Q_SLOTS:
         QTest::newRow("Cyrillic, PNG") << "Скалярия в аквариуме.png" << saved(picture, "PNG");
         QTest::newRow("Japanese and accents") << "金魚 café.jpeg" << jpeg(picture);
     }
-    void unusualNames() {
+    void unusualNames()
+    {
         QFETCH(QString, name);
         QFETCH(QByteArray, file);
         const QString path = write(name, file);
@@ -318,7 +330,8 @@ private Q_SLOTS:
 
     // Nothing that is not a picture crashes, exits or prints: a null image
     // and a reason.
-    void notPictures_data() {
+    void notPictures_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("file"); // null: no file at all
         QTest::addColumn<bool>("folder");
@@ -339,7 +352,8 @@ private Q_SLOTS:
         QTest::newRow("PNG without its end") << "end.png" << png.chopped(12) << false;
         QTest::newRow("text named .png") << "text.png" << QByteArray("not a picture\n") << false;
     }
-    void notPictures() {
+    void notPictures()
+    {
         QFETCH(QString, name);
         QFETCH(QByteArray, file);
         QFETCH(bool, folder);
@@ -356,7 +370,8 @@ private Q_SLOTS:
     }
 
     // A file cut short still shows what arrived; no crash, no stderr.
-    void truncatedJpeg_data() {
+    void truncatedJpeg_data()
+    {
         QTest::addColumn<QByteArray>("file");
         const QImage picture = halves(QSize(800, 600));
         const QByteArray baseline = jpeg(picture);
@@ -366,7 +381,8 @@ private Q_SLOTS:
         QTest::newRow("progressive, 60%") << progressive.left(progressive.size() * 6 / 10);
         QTest::newRow("progressive, first scans only") << progressive.left(progressive.size() / 5);
     }
-    void truncatedJpeg() {
+    void truncatedJpeg()
+    {
         QFETCH(QByteArray, file);
         QString error;
         const QImage image = quietLoad(write(QStringLiteral("cut.jpg"), file), QSize(200, 150), &error);
@@ -379,7 +395,8 @@ private Q_SLOTS:
 
     // Headers claiming more than the caps are refused before decoding; the
     // reason tells which check refused them.
-    void caps_data() {
+    void caps_data()
+    {
         using Scans = JpegWriter::Scans;
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("refusal"); // empty: must load, at expected
@@ -404,7 +421,8 @@ private Q_SLOTS:
         QVERIFY(JpegWriter::scanCount(progressive) <= PictureLoader::MaxScans);
         QTest::newRow("ordinary progressive") << progressive << "" << QSize(64, 64);
     }
-    void caps() {
+    void caps()
+    {
         QFETCH(QByteArray, file);
         QFETCH(QString, refusal);
         QFETCH(QSize, expected);

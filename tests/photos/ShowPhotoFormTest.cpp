@@ -21,7 +21,8 @@ namespace {
 
 const QColor Green(30, 160, 60);
 
-bool near(const QColor& actual, const QColor& expected) {
+bool near(const QColor& actual, const QColor& expected)
+{
     return qAbs(actual.red() - expected.red()) <= 12 && qAbs(actual.green() - expected.green()) <= 12 &&
            qAbs(actual.blue() - expected.blue()) <= 12;
 }
@@ -36,7 +37,8 @@ class ShowPhotoFormTest : public QObject {
     QTemporaryDir m_dir;
     std::unique_ptr<TShowPhotoForm> m_form;
 
-    QString picture(const QString& name, const QSize& size) {
+    QString picture(const QString& name, const QSize& size)
+    {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Green);
         const QString path = m_dir.filePath(name);
@@ -46,7 +48,8 @@ class ShowPhotoFormTest : public QObject {
     }
 
     // Opens the viewer as ShowPhotoFullSize does, short of the modal run.
-    TShowPhotoForm& open(const QString& path) {
+    TShowPhotoForm& open(const QString& path)
+    {
         m_form->prepare(path);
         m_form->show();
         if (!QTest::qWaitForWindowExposed(m_form.get()))
@@ -57,33 +60,36 @@ class ShowPhotoFormTest : public QObject {
     static QSize screenSize() { return QGuiApplication::primaryScreen()->size(); }
 
 private Q_SLOTS:
-    void initTestCase() {
+    void initTestCase()
+    {
         QVERIFY(m_dir.isValid());
         if (screenSize() != QSize(800, 800))
             QSKIP("the rectangles below are for the offscreen platform's 800 x 800 screen");
     }
-    void init() {
+    void init()
+    {
         // Any warning fails, but the offscreen platform's about popup menus.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support).*")));
         m_form = std::make_unique<TShowPhotoForm>();
     }
     void cleanup() { m_form.reset(); }
 
-    void pictureRect_data() {
+    void pictureRect_data()
+    {
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<QSize>("area");
         QTest::addColumn<QRect>("natural");
         QTest::addColumn<QRect>("stretched");
         QTest::newRow("smaller") << QSize(200, 100) << QSize(800, 600) << QRect(300, 250, 200, 100)
                                  << QRect(0, 100, 800, 400);
-        QTest::newRow("smaller, tall")
-            << QSize(100, 300) << QSize(800, 600) << QRect(350, 150, 100, 300) << QRect(300, 0, 200, 600);
+        QTest::newRow("smaller, tall") << QSize(100, 300) << QSize(800, 600) << QRect(350, 150, 100, 300)
+                                       << QRect(300, 0, 200, 600);
         QTest::newRow("exactly the area")
             << QSize(800, 600) << QSize(800, 600) << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600);
         QTest::newRow("larger, same shape")
             << QSize(1600, 1200) << QSize(800, 600) << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600);
-        QTest::newRow("larger, wide")
-            << QSize(3000, 1000) << QSize(800, 600) << QRect(0, 167, 800, 266) << QRect(0, 167, 800, 266);
+        QTest::newRow("larger, wide") << QSize(3000, 1000) << QSize(800, 600) << QRect(0, 167, 800, 266)
+                                      << QRect(0, 167, 800, 266);
         QTest::newRow("wider only") << QSize(1000, 100) << QSize(800, 600) << QRect(0, 260, 800, 80)
                                     << QRect(0, 260, 800, 80);
         QTest::newRow("taller only") << QSize(100, 1200) << QSize(800, 600) << QRect(375, 0, 50, 600)
@@ -91,7 +97,8 @@ private Q_SLOTS:
         QTest::newRow("no picture") << QSize() << QSize(800, 600) << QRect() << QRect();
         QTest::newRow("no area") << QSize(200, 100) << QSize(0, 0) << QRect() << QRect();
     }
-    void pictureRect() {
+    void pictureRect()
+    {
         QFETCH(QSize, picture);
         QFETCH(QSize, area);
         QFETCH(QRect, natural);
@@ -100,10 +107,10 @@ private Q_SLOTS:
         QCOMPARE(ViewerPicture::pictureRect(picture, area, Mode::Stretched), stretched);
     }
 
-    void captions_renameTheMenu() {
+    void captions_renameTheMenu()
+    {
         QMap<int, std::function<void(const QString&)>> setters;
-        m_form->addCaptions(
-            [&](int id, std::function<void(const QString&)> setter) { setters[id] = setter; });
+        m_form->addCaptions([&](int id, std::function<void(const QString&)> setter) { setters[id] = setter; });
         QCOMPARE(setters.keys(), (QList<int>{3002, 3003, 3004}));
         QCOMPARE(m_form->PopupMenu1->actions(), (QList<QAction*>{m_form->N1001, m_form->N1, m_form->N2}));
         QCOMPARE(m_form->N1->text(), QStringLiteral("Растянуть"));
@@ -117,7 +124,8 @@ private Q_SLOTS:
 
     // The viewer fills the screen, loads no larger than the screen, and puts
     // and draws the picture where each mode says.
-    void modes_data() {
+    void modes_data()
+    {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("loaded");
         QTest::addColumn<QRect>("natural");
@@ -129,7 +137,8 @@ private Q_SLOTS:
         QTest::newRow("camera JPEG") << "camera.jpg" << QSize(800, 600) << QRect(0, 100, 800, 600)
                                      << QRect(0, 100, 800, 600);
     }
-    void modes() {
+    void modes()
+    {
         QFETCH(QString, file);
         QFETCH(QSize, loaded);
         QFETCH(QRect, natural);
@@ -163,7 +172,8 @@ private Q_SLOTS:
         verifyDrawn(natural);
     }
 
-    void reopenedAfterStretched_startsNatural() {
+    void reopenedAfterStretched_startsNatural()
+    {
         const QString path = picture(QStringLiteral("small.png"), {200, 100});
         TShowPhotoForm& form = open(path);
         form.N1->trigger();
@@ -180,13 +190,15 @@ private Q_SLOTS:
 
     // ShowPhotoFullSize runs modally and returns once the viewer is closed
     // by any of its ways; a right click is the menu's, not a close.
-    void showFullSize_returnsWhenClosed_data() {
+    void showFullSize_returnsWhenClosed_data()
+    {
         QTest::addColumn<int>("way");
         QTest::newRow("click on the picture") << 0;
         QTest::newRow("menu item Закрыть") << 1;
         QTest::newRow("Escape") << 2;
     }
-    void showFullSize_returnsWhenClosed() {
+    void showFullSize_returnsWhenClosed()
+    {
         QFETCH(int, way);
         TShowPhotoForm& form = *m_form;
         bool seenOpen = false, closedByRightClick = false;
@@ -218,10 +230,10 @@ private Q_SLOTS:
         QVERIFY(form.Image1->picture().isNull());
     }
 
-    void contextMenu_opensOnThePicture() {
+    void contextMenu_opensOnThePicture()
+    {
         TShowPhotoForm& form = open(picture(QStringLiteral("small.png"), {200, 100}));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
-                                form.Image1->mapToGlobal(QPoint(10, 10)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), form.Image1->mapToGlobal(QPoint(10, 10)));
         QApplication::sendEvent(form.Image1, &event);
         QVERIFY(form.PopupMenu1->isVisible());
         form.PopupMenu1->close();
@@ -229,12 +241,14 @@ private Q_SLOTS:
     }
 
     // A file that does not load leaves the viewer open and black, with no box.
-    void unloadable_staysBlackAndQuiet_data() {
+    void unloadable_staysBlackAndQuiet_data()
+    {
         QTest::addColumn<QByteArray>("bytes"); // null: no file
         QTest::newRow("random bytes named .jpg") << QByteArray("\x12\x34 not a picture at all", 24);
         QTest::newRow("missing file") << QByteArray();
     }
-    void unloadable_staysBlackAndQuiet() {
+    void unloadable_staysBlackAndQuiet()
+    {
         QFETCH(QByteArray, bytes);
         const QString path = m_dir.filePath(QStringLiteral("broken.jpg"));
         QFile::remove(path);

@@ -6,7 +6,8 @@
 #include <unistd.h>
 #endif
 
-StderrCapture::StderrCapture() {
+StderrCapture::StderrCapture()
+{
 #ifdef Q_OS_UNIX
     if (!m_file.open())
         return;
@@ -16,11 +17,13 @@ StderrCapture::StderrCapture() {
 #endif
 }
 
-StderrCapture::~StderrCapture() {
+StderrCapture::~StderrCapture()
+{
     restore();
 }
 
-QByteArray StderrCapture::text() {
+QByteArray StderrCapture::text()
+{
     restore();
     if (!m_file.isOpen())
         return QByteArray();
@@ -28,7 +31,8 @@ QByteArray StderrCapture::text() {
     return m_file.readAll();
 }
 
-void StderrCapture::restore() {
+void StderrCapture::restore()
+{
 #ifdef Q_OS_UNIX
     if (m_saved < 0)
         return;

@@ -12,9 +12,15 @@ FreshDatabase::FreshDatabase()
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-QString FreshDatabase::folder() const { return ProgramFolders::withSeparator(m_dir.path()); }
+QString FreshDatabase::folder() const
+{
+    return ProgramFolders::withSeparator(m_dir.path());
+}
 
-QString FreshDatabase::path() const { return folder() + QStringLiteral("reefnote.db"); }
+QString FreshDatabase::path() const
+{
+    return folder() + QStringLiteral("reefnote.db");
+}
 
 void FreshDatabase::exec(const QString& sql) const
 {

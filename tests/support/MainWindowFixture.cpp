@@ -1,14 +1,16 @@
 #include "MainWindowFixture.h"
 
 namespace {
-QString settingsPath(const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("settings.json")); }
+QString settingsPath(const QTemporaryDir& dir)
+{
+    return dir.filePath(QStringLiteral("settings.json"));
+}
 } // namespace
 
 MainWindowFixture::MainWindowFixture()
     : settings(std::make_unique<FileSettingsStore>(settingsPath(configDir)))
     , services{*settings, startWithSystem, clock, prompter, database.folder(), false}
-{
-}
+{}
 
 TMainForm& MainWindowFixture::create()
 {

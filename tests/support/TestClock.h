@@ -5,7 +5,9 @@
 // A clock the test sets and moves.
 class TestClock : public Clock {
 public:
-    explicit TestClock(DateTime start = DateTime::fromDateAndTime(QDate(2026, 12, 11), QTime(12, 0))) : m_now(start) {}
+    explicit TestClock(DateTime start = DateTime::fromDateAndTime(QDate(2026, 12, 11), QTime(12, 0)))
+        : m_now(start)
+    {}
     DateTime now() const override { return m_now; }
     void set(DateTime moment) { m_now = moment; }
     void advanceHours(double hours) { m_now = m_now.addHours(hours); }
