@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Database.h"
+
 #include <QString>
 
 class Clock;
@@ -17,4 +19,6 @@ struct AppServices {
     QString programFolder;
     // Tests skip the 2.5 s splash.
     bool showSplash = true;
+    // A write-protected database file opens this way too.
+    Database::Access databaseAccess = Database::Access::ReadWrite;
 };

@@ -27,7 +27,9 @@ Database::Database(const QString& path, Access access)
     try {
         // Reading the schema is what tells a database from any other file.
         execute(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-        if (access == Access::ReadWrite) {
+        // A write-protected file opens for reading only: the diary can still be
+        // read, and each write then fails with the error box.
+        if (access == Access::ReadWrite && sqlite3_db_readonly(m_db, "main") == 0) {
             // A committed statement survives a crash or a power cut; WAL keeps
             // single-row writes fast with that guarantee.
             execute(QStringLiteral("PRAGMA journal_mode=WAL"));

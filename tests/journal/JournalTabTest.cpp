@@ -260,6 +260,26 @@ private Q_SLOTS:
         QCOMPARE(list->count(), 2);
     }
 
+    void readOnlyDatabaseFile_opensAndRefusesWrites()
+    {
+        MainWindowFixture readOnly;
+        readOnly.database.exec(
+            QStringLiteral("INSERT INTO JOURNAL (ID, EVENTTIME, EVENTMEMO) VALUES (1, 46000, 'kept')"));
+        readOnly.services.databaseAccess = Database::Access::ReadOnly;
+        TMainForm& form = readOnly.show();
+        QVERIFY(readOnly.prompter.errors.isEmpty());
+        QCOMPARE(form.TabSheet8->JournalMemo->toPlainText(), QStringLiteral("kept"));
+        form.TabSheet8->BitBtn15->click();
+        QCOMPARE(readOnly.prompter.errors.size(), 1);
+        QVERIFY(readOnly.prompter.errors[0].contains(QStringLiteral("readonly")));
+        QCOMPARE(form.data().JournalQuery.count(), 1);
+        form.TabSheet1->BitBtn17->click();
+        QCOMPARE(readOnly.prompter.errors.size(), 2);
+        form.close();
+        QVERIFY(readOnly.reopenedSettings()->readInteger(QStringLiteral("LANGUAGE")).has_value());
+        QVERIFY(readOnly.prompter.unexpected.isEmpty());
+    }
+
     void captions_followTheLanguage()
     {
         f->form()->menu();
