@@ -408,6 +408,8 @@ DateTime ParametersTab::pickedMoment() const
 
 void ParametersTab::BitBtn17Click()
 {
+    // A value typed but not yet confirmed with Enter counts.
+    RxCalcEdit1->evaluateText();
     Measurements::Entry entry;
     entry.parameterId = m_parameters.asInt(QStringLiteral("ID"));
     entry.value = RxCalcEdit1->value();
@@ -427,6 +429,7 @@ void ParametersTab::BitBtn17Click()
 
 void ParametersTab::N20Click()
 {
+    RxCalcEdit1->evaluateText();
     if (m_history.isEmpty() || !m_services.prompter.askYesNo(m_services.word(1022)))
         return;
     m_measurements.CorrectMeasurement(m_history.asInt(QStringLiteral("ID")), RxCalcEdit1->value(),

@@ -118,6 +118,16 @@ private Q_SLOTS:
         QCOMPARE(history->count(), 2);
     }
 
+    void add_takesATypedValueNotYetConfirmed()
+    {
+        tab->RxCalcEdit1->setFocus();
+        tab->RxCalcEdit1->selectAll();
+        QTest::keyClicks(tab->RxCalcEdit1, QStringLiteral("7+0.3"));
+        tab->BitBtn17->click(); // no Enter, and the click takes no focus here
+        QCOMPARE(history->asFloat(QStringLiteral("VALUE")), 7.3);
+        QCOMPARE(journal->asString(QStringLiteral("EVENTMEMO")), QStringLiteral("pH = 7.3 ()"));
+    }
+
     void add_withPickedMoment()
     {
         tab->CheckBox6->click();
