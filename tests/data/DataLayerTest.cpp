@@ -246,7 +246,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("exists");
         QTest::newRow("missing file") << QByteArray() << false;
-        QTest::newRow("random bytes") << QByteArray("\x13\x37garbage that is no database at all", 38).repeated(200)
+        QTest::newRow("random bytes") << QByteArray("\x13\x37garbage that is no database at all").repeated(200)
                                       << true;
         QTest::newRow("text file") << QByteArray("ID;NAME\n1;Fish\n") << true;
     }
