@@ -68,6 +68,8 @@ void JournalTab::buildLayout()
         m_list.setVisible(QString::fromLatin1(hidden), false);
     DBISAMDBGrid10->setDataSet(&m_list);
     auto* listLayout = new QVBoxLayout(JOURNALTIMEGROUPBOX);
+    // A narrow column: every pixel goes to the moments.
+    listLayout->setContentsMargins(2, 2, 2, 2);
     listLayout->addWidget(DBISAMDBGrid10);
 
     DeleteJournalPopupMenu = named(new QMenu(this), "DeleteJournalPopupMenu");

@@ -71,7 +71,9 @@ ParametersTab::ParametersTab(Services services, DataSet& parameters, DataSet& hi
     for (const char* hidden : {"ID", "COMMENT", "DEF", "STEP", "TEMPLATE"})
         m_parameters.setVisible(QString::fromLatin1(hidden), false);
     DBISAMDBGrid1->setDataSet(&m_parameters);
-    (new QVBoxLayout(ParamGroupBox))->addWidget(DBISAMDBGrid1);
+    auto* listLayout = new QVBoxLayout(ParamGroupBox);
+    listLayout->setContentsMargins(2, 2, 2, 2);
+    listLayout->addWidget(DBISAMDBGrid1);
 
     GroupBox2 = named(new QGroupBox(QStringLiteral("Значения")), "GroupBox2");
     auto* values = new QHBoxLayout(GroupBox2);
