@@ -30,15 +30,22 @@ fuzz() {
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DREEFNOTE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build build-fuzz -j"$(nproc)" --target fuzz_targets
     for target in build-fuzz/fuzz/fuzz_*; do
-        [ -x "$target" ] || continue
+        [ -f "$target" ] && [ -x "$target" ] || continue
         name=$(basename "$target")
-        corpus=$(mktemp -d)
-        cp -r "fuzz/corpus/${name#fuzz_}/." "$corpus/" 2>/dev/null || true
-        echo "Fuzzing $name for ${FUZZ_SECONDS:-20} s"
+        work=$(mktemp -d)
+        mkdir -p "$work/corpus" "$work/findings"
+        cp -r "fuzz/corpus/${name#fuzz_}/." "$work/corpus/" 2>/dev/null || true
         dict=()
         [ -f "fuzz/${name#fuzz_}.dict" ] && dict=(-dict="fuzz/${name#fuzz_}.dict")
-        "$target" "${dict[@]}" -max_total_time="${FUZZ_SECONDS:-20}" "$corpus" 2>&1 | tail -n 3
-        rm -rf "$corpus"
+        echo "Fuzzing $name for ${FUZZ_SECONDS:-20} s"
+        if ! "$target" "${dict[@]}" -max_total_time="${FUZZ_SECONDS:-20}" -artifact_prefix="$work/findings/" \
+            "$work/corpus" >"$work/log" 2>&1; then
+            tail -n 40 "$work/log"
+            echo "$name found a failing input (kept in $work/findings)"
+            return 1
+        fi
+        tail -n 1 "$work/log"
+        rm -rf "$work"
     done
 }
 

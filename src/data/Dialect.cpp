@@ -252,6 +252,13 @@ public:
             finish(m_levels.back(), -1);
             m_levels.pop_back();
         }
+        // A "+" before TRUE or FALSE that became "||" no longer joins a digit
+        // to the number before it: the literal can be translated after all,
+        // as a second translation would do.
+        for (const qsizetype i : m_heldLiterals) {
+            if (m_output[size_t(i - 1)] == Output::Concat)
+                m_output[size_t(i)] = isWord(text(i), "TRUE") ? Output::One : Output::Zero;
+        }
         return write();
     }
 
@@ -402,6 +409,8 @@ private:
                 (m_previous >= 0 && m_tokens[size_t(m_previous)].kind == Kind::Word && isWord(text(m_previous), "AS"));
             if (!name && !digitWouldJoin(i))
                 m_output[size_t(i)] = isWord(w, "TRUE") ? Output::One : Output::Zero;
+            else if (!name && isPunct(i - 1, u"+"))
+                m_heldLiterals.push_back(i);
             operand(level, i, m_previous, false, name);
             return;
         }
@@ -518,6 +527,7 @@ private:
     QStringView m_sql;
     const std::vector<Token>& m_tokens;
     std::vector<Output> m_output;
+    std::vector<qsizetype> m_heldLiterals; // TRUE/FALSE right after "+", decided once chains are known
     std::vector<Level> m_levels;
     std::vector<qsizetype> m_plus; // "+" tokens of the chains being read, innermost last
     qsizetype m_previous = -1;     // the last token that is no space or comment

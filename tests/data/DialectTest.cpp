@@ -493,6 +493,8 @@ void DialectTest::edgeCases_data()
     row("after a sign", "SELECT e-TRUE, 2+FALSE", "SELECT e-1, 2+0");
     // A digit in place of the word would join what stands before it.
     same("glued to a number or parameter", "SELECT 1TRUE, 0xFALSE, 0e-TRUE, 1E+FALSE, ?TRUE, ?2FALSE");
+    // Once the "+" has become "||" nothing joins, as a second translation would find.
+    row("after a number's sign that becomes concatenation", "SELECT 1E+TRUE+'x'", "SELECT 1E||1||'x'");
     // Concatenation chains.
     row("chain with a literal", "SELECT A+'x'+B FROM t", "SELECT A||'x'||B FROM t");
     same("numeric chain", "SELECT A+B+1, ID + 1 FROM t");
