@@ -27,6 +27,10 @@ build() {
 
 fuzz() {
     # A short run of each fuzzer: long enough to catch a regression, short enough for CI.
+    # By default a fixed number of runs from a fixed seed, so the same tree gives the
+    # same verdict; FUZZ_SECONDS=N explores freshly for N seconds instead.
+    local budget=(-runs="${FUZZ_RUNS:-150000}" -seed=1)
+    [ -n "${FUZZ_SECONDS:-}" ] && budget=(-max_total_time="$FUZZ_SECONDS")
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DREEFNOTE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build build-fuzz -j"$(nproc)" --target fuzz_targets
     for target in build-fuzz/fuzz/fuzz_*; do
@@ -37,8 +41,8 @@ fuzz() {
         cp -r "fuzz/corpus/${name#fuzz_}/." "$work/corpus/" 2>/dev/null || true
         dict=()
         [ -f "fuzz/${name#fuzz_}.dict" ] && dict=(-dict="fuzz/${name#fuzz_}.dict")
-        echo "Fuzzing $name for ${FUZZ_SECONDS:-20} s"
-        if ! "$target" "${dict[@]}" -max_total_time="${FUZZ_SECONDS:-20}" -artifact_prefix="$work/findings/" \
+        echo "Fuzzing $name (${budget[*]})"
+        if ! "$target" "${dict[@]}" "${budget[@]}" -artifact_prefix="$work/findings/" \
             "$work/corpus" >"$work/log" 2>&1; then
             tail -n 40 "$work/log"
             echo "$name found a failing input (kept in $work/findings)"
