@@ -185,6 +185,14 @@ void LineChart::resetZoom()
     redraw();
 }
 
+void LineChart::resetAndZoom(double percent)
+{
+    m_range.reset();
+    m_range.zoom(percent);
+    applyAxes();
+    redraw();
+}
+
 void LineChart::shiftHorizontal(double percent)
 {
     m_range.shiftHorizontal(percent);

@@ -60,6 +60,8 @@ public Q_SLOTS:
     void zoom(double percent);
     // Every axis back to automatic over the data.
     void resetZoom();
+    // Reset and then zoom by a percentage, drawn once.
+    void resetAndZoom(double percent);
     void shiftHorizontal(double percent);
     void shiftVertical(double percent);
 

@@ -1,7 +1,7 @@
 #include "journal/JournalTab.h"
 
 #include "app/Clock.h"
-#include "app/ControlValues.h"
+#include "app/SplitterSetting.h"
 #include "controls/CombineDateAndTime.h"
 #include "controls/DataGrid.h"
 #include "controls/DatePicker.h"
@@ -191,18 +191,8 @@ void JournalTab::addCaptions(CaptionTable& t)
 
 void JournalTab::bindLayout(ControlValues& values)
 {
-    values.bind(
-        QStringLiteral("JOURNALTIMEGROUPBOXWIDTH"), [this] { return m_mainSplitter->sizes().value(0); },
-        [this](int width) {
-            const int total = qMax(m_mainSplitter->width(), width + 200);
-            m_mainSplitter->setSizes({width, total - width});
-        });
-    values.bind(
-        QStringLiteral("JOURNALPHOTOGROUPBOXHEIGHT"), [this] { return m_editorSplitter->sizes().value(1); },
-        [this](int height) {
-            const int total = qMax(m_editorSplitter->height(), height + 200);
-            m_editorSplitter->setSizes({total - height, height});
-        });
+    bindSplitterPane(values, QStringLiteral("JOURNALTIMEGROUPBOXWIDTH"), m_mainSplitter, 0, 200);
+    bindSplitterPane(values, QStringLiteral("JOURNALPHOTOGROUPBOXHEIGHT"), m_editorSplitter, 1, 200);
 }
 
 void JournalTab::showToday()

@@ -2,6 +2,7 @@
 
 #include "app/Clock.h"
 #include "app/ControlValues.h"
+#include "app/SplitterSetting.h"
 #include "controls/CalcEdit.h"
 #include "controls/CombineDateAndTime.h"
 #include "controls/DataGrid.h"
@@ -303,12 +304,7 @@ void ParametersTab::addCaptions(CaptionTable& t)
 
 void ParametersTab::bindLayout(ControlValues& values)
 {
-    values.bind(
-        QStringLiteral("PARAMGROUPBOXWIDTH"), [this] { return Splitter1->sizes().value(0); },
-        [this](int width) {
-            const int total = qMax(Splitter1->width(), width + 400);
-            Splitter1->setSizes({width, total - width});
-        });
+    bindSplitterPane(values, QStringLiteral("PARAMGROUPBOXWIDTH"), Splitter1, 0, 400);
     values.bind(
         QStringLiteral("ADDJOURNALRECORD"), [this] { return CheckBox7->isChecked() ? 1 : 0; },
         [this](int on) { CheckBox7->setChecked(on == 1); });
@@ -360,8 +356,8 @@ void ParametersTab::MeasuresTypeDataSourceDataChange()
 
 void ParametersTab::resetChartZoom()
 {
-    DBChart1->resetZoom();
-    DBChart1->zoom(90);
+    // One redraw rather than two: a parameter change with a long history stays quick.
+    DBChart1->resetAndZoom(90);
 }
 
 void ParametersTab::MeasuresDataSourceDataChange()
